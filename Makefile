@@ -1,0 +1,24 @@
+# Wraps CMake and Ninja. `make` builds, `make test` installs what is missing,
+# builds and runs every test, `make demo` runs the sample command files into out/.
+BUILD ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: all build configure deps test demo clean
+
+all: build
+
+configure:
+	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD)
+
+deps:
+	scripts/install-deps
+
+test: deps
+	$(MAKE) build
+	cd $(BUILD) && ctest --output-on-failure -j2
+
+clean:
+	rm -rf $(BUILD) out

@@ -1,0 +1,18 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/TestEnvironment.h"
+
+int main(int argc, char** argv)
+{
+    quorrel_test::EnterTestDirectory();
+    testing::InitGoogleTest(&argc, argv);
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    quorrel_test::RemoveTestDirectory();
+    return result;
+}
