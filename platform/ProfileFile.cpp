@@ -1,0 +1,254 @@
+#include "platform/ProfileFile.h"
+
+#include "platform/TextCodec.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr const char* kWhiteSpace = " \t\n\v\f\r";
+
+std::string Trim(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(kWhiteSpace);
+    return text.substr(first, last - first + 1);
+}
+
+bool IsAscii(const std::string& text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+char AsciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool EqualNoCase(const std::string& a, const std::string& b)
+{
+    if (IsAscii(a) && IsAscii(b)) {
+        if (a.size() != b.size())
+            return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
+                return false;
+        }
+        return true;
+    }
+    return TextCodec::ToUpper(a) == TextCodec::ToUpper(b);
+}
+
+// One line of the file as it is stored, with what it means.
+struct Line {
+    enum class Kind { Other, Section, Key };
+    std::string text;    // without the line end
+    std::string ending;  // "\r\n", "\n" or "" for a last line without one
+    Kind kind = Kind::Other;
+    std::string name;    // section or key name, trimmed
+    std::string value;   // raw text after '=' of a key line
+};
+
+struct Document {
+    // A file that is there but cannot be read must not be overwritten by a write.
+    bool unreadable = false;
+    std::string byteOrderMark;  // a UTF-8 mark in front of the first line, written back as found
+    std::vector<Line> lines;
+    std::string newline = "\n";  // the file's own line end, used for added lines
+};
+
+Line ParseLine(std::string text, std::string ending)
+{
+    Line line;
+    line.text = std::move(text);
+    line.ending = std::move(ending);
+    const std::string trimmed = Trim(line.text);
+    if (!trimmed.empty() && trimmed.front() == '[') {
+        const std::size_t close = trimmed.find(']');
+        line.kind = Line::Kind::Section;
+        line.name = Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+        return line;
+    }
+    const std::size_t equals = line.text.find('=');
+    if (equals != std::string::npos) {
+        line.kind = Line::Kind::Key;
+        line.name = Trim(line.text.substr(0, equals));
+        line.value = line.text.substr(equals + 1);
+    }
+    return line;
+}
+
+// False when the file cannot be read (missing, a directory, no permission).
+bool ReadWholeFile(const std::string& path, std::string& content)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return false;
+    char chunk[8192];
+    std::size_t count = 0;
+    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        content.append(chunk, count);
+    const bool ok = std::ferror(file) == 0;
+    std::fclose(file);
+    return ok;
+}
+
+Document Load(const std::string& path)
+{
+    Document document;
+    std::string content;
+    if (!ReadWholeFile(path, content)) {
+        std::error_code ignored;
+        document.unreadable = std::filesystem::exists(path, ignored);
+        return document;
+    }
+    std::size_t start = 0;
+    if (content.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        document.byteOrderMark = content.substr(0, 3);
+        start = 3;
+    }
+    bool newlineKnown = false;
+    while (start < content.size()) {
+        const std::size_t lf = content.find('\n', start);
+        std::size_t end = lf == std::string::npos ? content.size() : lf;
+        std::string ending;
+        if (lf != std::string::npos) {
+            ending = "\n";
+            if (end > start && content[end - 1] == '\r') {
+                --end;
+                ending = "\r\n";
+            }
+            if (!newlineKnown) {
+                document.newline = ending;
+                newlineKnown = true;
+            }
+        }
+        document.lines.push_back(ParseLine(content.substr(start, end - start), ending));
+        start = lf == std::string::npos ? content.size() : lf + 1;
+    }
+    return document;
+}
+
+// Index of the header line of the first section called name.
+std::optional<std::size_t> FindSection(const Document& document, const std::string& name)
+{
+    for (std::size_t i = 0; i < document.lines.size(); ++i) {
+        const Line& line = document.lines[i];
+        if (line.kind == Line::Kind::Section && EqualNoCase(line.name, name))
+            return i;
+    }
+    return std::nullopt;
+}
+
+// One past the last line of the section whose header is at index header.
+std::size_t SectionEnd(const Document& document, std::size_t header)
+{
+    std::size_t i = header + 1;
+    while (i < document.lines.size() && document.lines[i].kind != Line::Kind::Section)
+        ++i;
+    return i;
+}
+
+std::optional<std::size_t> FindKey(const Document& document, std::size_t header, const std::string& key)
+{
+    const std::size_t end = SectionEnd(document, header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        const Line& line = document.lines[i];
+        if (line.kind == Line::Kind::Key && EqualNoCase(line.name, key))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::string Unquote(std::string value)
+{
+    if (value.size() >= 2 && value.front() == value.back() && (value.front() == '"' || value.front() == '\''))
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+std::string Cut(std::string text, std::size_t bufferSize)
+{
+    const std::size_t room = bufferSize == 0 ? 0 : bufferSize - 1;
+    if (text.size() > room)
+        text.resize(room);
+    return text;
+}
+
+bool Save(const std::string& path, const Document& document)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    out << document.byteOrderMark;
+    for (const Line& line : document.lines)
+        out << line.text << line.ending;
+    out.close();
+    return !out.fail();
+}
+
+}  // namespace
+
+std::string ProfileFile::ReadString(const std::string& path, const std::string& section, const std::string& key,
+    const std::string& fallback, std::size_t bufferSize)
+{
+    const Document document = Load(path);
+    const std::optional<std::size_t> header = FindSection(document, section);
+    if (!header)
+        return Cut(fallback, bufferSize);
+    const std::optional<std::size_t> found = FindKey(document, *header, key);
+    if (!found)
+        return Cut(fallback, bufferSize);
+    return Cut(Unquote(Trim(document.lines[*found].value)), bufferSize);
+}
+
+bool ProfileFile::WriteString(const std::string& path, const std::string& section, const std::string& key,
+    const std::string& value)
+{
+    std::string oneLine = value;
+    for (char& c : oneLine) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+
+    Document document = Load(path);
+    if (document.unreadable)
+        return false;
+    const std::optional<std::size_t> header = FindSection(document, section);
+    if (!header) {
+        if (!document.lines.empty() && document.lines.back().ending.empty())
+            document.lines.back().ending = document.newline;
+        document.lines.push_back(ParseLine("[" + section + "]", document.newline));
+        document.lines.push_back(ParseLine(key + "=" + oneLine, document.newline));
+        return Save(path, document);
+    }
+    if (const std::optional<std::size_t> found = FindKey(document, *header, key)) {
+        Line& line = document.lines[*found];
+        line = ParseLine(line.text.substr(0, line.text.find('=') + 1) + oneLine, line.ending);
+        return Save(path, document);
+    }
+    // A new key goes after the last non-blank line of its section, so blank lines
+    // that separate it from the next section stay where they are.
+    std::size_t insertAt = *header + 1;
+    const std::size_t end = SectionEnd(document, *header);
+    for (std::size_t i = *header + 1; i < end; ++i) {
+        if (!Trim(document.lines[i].text).empty())
+            insertAt = i + 1;
+    }
+    Line& previous = document.lines[insertAt - 1];
+    if (previous.ending.empty())
+        previous.ending = document.newline;
+    document.lines.insert(document.lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
+        ParseLine(key + "=" + oneLine, document.newline));
+    return Save(path, document);
+}
