@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// Identifiers of the program's fixed texts (status texts, dialog filters, panes).
+enum : unsigned int {
+    IDS_PLEASE_WAIT = 130,
+    IDS_COMMAND_FILE_FILTER = 32804,
+    IDS_COMMAND_FILE_EXTENSION = 32805,
+    IDS_IDLE_MESSAGE = 57345,
+    IDS_INDICATOR_CAPS = 59137,
+    IDS_INDICATOR_NUM = 59138,
+    IDS_INDICATOR_SCRL = 59139,
+};
+
+class ResourceStrings {
+public:
+    // The text with that identifier; empty for an identifier the program does not have.
+    static std::string Load(unsigned int id);
+};
