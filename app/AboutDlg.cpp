@@ -1,0 +1,32 @@
+#include "app/AboutDlg.h"
+
+#include "app/CommandLineInfo.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("About Quorrel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QString::fromStdString(CommandLineInfo::Version()).trimmed(), this));
+    auto* buildDate = new QLineEdit(QString::fromStdString(BuildDateLine()), this);
+    buildDate->setReadOnly(true);
+    buildDate->setObjectName(QStringLiteral("BuildDate"));
+    layout->addWidget(buildDate);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+std::string CAboutDlg::BuildDateLine()
+{
+    char line[64];
+    std::snprintf(line, sizeof line, "Build Date %s %s", __DATE__, __TIME__);
+    return line;
+}

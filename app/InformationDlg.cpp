@@ -1,0 +1,36 @@
+#include "app/InformationDlg.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QVBoxLayout>
+
+const char* const CInformationDlg::kText =
+    "Depending on the amount of data you requested, building the chart may take from a few moments to a few "
+    "minutes.\n"
+    "\n"
+    "Please be patient.\n"
+    "and\n"
+    "Watch the status bar for progress information.";
+
+CInformationDlg::CInformationDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Information"));
+    setModal(false);
+    auto* text = new QLabel(QString::fromLatin1(kText), this);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    setFixedWidth(360);
+    show();
+}
+
+void CInformationDlg::ShowNormalNow()
+{
+    showNormal();
+    raise();
+    // Let the window system map and expose the window; user input waits for the run's end.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    repaint();
+}

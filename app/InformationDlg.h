@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+
+// The modeless "Information" window a chart run shows while it works. Created
+// visible; nothing in it can be operated.
+class CInformationDlg : public QDialog {
+public:
+    explicit CInformationDlg(QWidget* parent);
+
+    // Shows the window normally and paints it at once: the run does not return
+    // to the event loop until it is done.
+    void ShowNormalNow();
+
+    static const char* const kText;
+};

@@ -1,0 +1,75 @@
+#include "app/QuorrelApp.h"
+
+#include "app/MainFrame.h"
+#include "app/QuorrelController.h"
+#include "app/QuorrelView.h"
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+
+#include <cassert>
+
+namespace {
+
+CQuorrelApp* g_app = nullptr;
+
+}  // namespace
+
+CQuorrelApp::CQuorrelApp(CommandLineInfo cmdInfo)
+    : m_cmdInfo(std::move(cmdInfo))
+{
+    assert(g_app == nullptr);
+    g_app = this;
+}
+
+CQuorrelApp::~CQuorrelApp()
+{
+    g_app = nullptr;
+}
+
+CQuorrelApp& CQuorrelApp::Instance()
+{
+    assert(g_app != nullptr);
+    return *g_app;
+}
+
+bool CQuorrelApp::InitInstance()
+{
+    // Settings live under "Quorrel"; there is no OLE, no server registration and no
+    // shell registration on this platform.
+    QApplication::setOrganizationName(QStringLiteral("Quorrel"));
+    QApplication::setApplicationName(QStringLiteral("Quorrel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorrel"));
+
+    m_pMainFrame = std::make_unique<CMainFrame>();
+    m_strCommandFile = m_cmdInfo.m_strCommandFile;
+
+    if (m_cmdInfo.m_nShellCommand == CommandLineInfo::ShellCommand::FileOpen) {
+        // Chart documents cannot be opened yet.
+        MessageBox::Show("Failed to open document: " + m_cmdInfo.m_strFileName);
+        return false;
+    }
+    m_pMainFrame->OnFileNew();
+
+    m_pMainFrame->show();
+    if (!m_strCommandFile.empty())
+        RunInActiveView();
+    return true;
+}
+
+void CQuorrelApp::RunCommandFileInNewChart()
+{
+    m_pMainFrame->OnFileNew();
+    RunInActiveView();
+}
+
+CMainFrame* CQuorrelApp::GetMainFrame() const
+{
+    return m_pMainFrame.get();
+}
+
+void CQuorrelApp::RunInActiveView()
+{
+    if (CQuorrelView* view = m_pMainFrame->GetActiveView())
+        view->GetController().RunCommandFile(m_strCommandFile);
+}

@@ -1,0 +1,110 @@
+#include "app/QuorrelController.h"
+
+#include "app/InformationDlg.h"
+#include "app/QuorrelApp.h"
+#include "app/QuorrelView.h"
+#include "app/ResourceStrings.h"
+#include "app/StatusBarProgress.h"
+#include "platform/CommandFile.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/QuitMessage.h"
+#include "platform/TextCodec.h"
+
+CQuorrelController::CQuorrelController(CQuorrelView* pView)
+    : m_pView(pView)
+{
+}
+
+CQuorrelController::~CQuorrelController() = default;
+
+void CQuorrelController::OnRunCommandFile()
+{
+    const std::optional<std::string> path = FileDialog::GetOpenFileName(m_pView,
+        ResourceStrings::Load(IDS_COMMAND_FILE_FILTER), ResourceStrings::Load(IDS_COMMAND_FILE_EXTENSION));
+    if (!path)
+        return;
+    CQuorrelApp& app = CQuorrelApp::Instance();
+    app.m_strCommandFile = *path;
+    app.RunCommandFileInNewChart();
+}
+
+void CQuorrelController::RunCommandFile(const std::string& strCommandFile)
+{
+    CInformationDlg information(m_pView != nullptr ? m_pView->window() : nullptr);
+    CommandFile commandFile(strCommandFile);
+    StatusBarProgress progress(IDS_PLEASE_WAIT, true);
+    progress.SetText("Starting Chart");
+
+    const bool bHideWindows = commandFile.GetBool("CHART", "HideWindows");
+    RepaintView();
+    if (bHideWindows) {
+        HideWindows();
+    } else {
+        information.ShowNormalNow();
+        RepaintView();
+    }
+
+    const std::string strType = TextCodec::ToUpper(commandFile.GetString("CHART", "TYPE"));
+    const std::string strOutput = commandFile.GetString("CHART", "OUTPUT");
+
+    if (strType == "FANCHART")
+        BuildFanChart(commandFile);
+    if (strType == "ANCESTOR")
+        BuildAncestorChart(commandFile);
+    if (strType == "HOURGLASS")
+        BuildHourglassChart(commandFile);
+    if (strType == "DESCENDANT")
+        BuildDescendantChart(commandFile);
+
+    progress.SetText("Sizing Chart");
+    FitCanvasToChart();
+    progress.SetText("Setting the title");
+    BuildTitle(commandFile);
+    progress.SetText("Building Researcher Box");
+    BuildResearcherBox(commandFile);
+    progress.SetText("Setting Background");
+    BuildBackground(commandFile);
+    if (!strOutput.empty()) {
+        progress.SetText("Outputting Files as Requested");
+        WriteOutputFiles(commandFile);
+    }
+
+    if (bHideWindows) {
+        QuitMessage::Post(BatchExitStatus());
+    } else {
+        progress.SetText("Repainting Screen");
+        RepaintView();
+    }
+    information.close();
+}
+
+void CQuorrelController::BuildFanChart(CommandFile&) {}
+void CQuorrelController::BuildAncestorChart(CommandFile&) {}
+void CQuorrelController::BuildHourglassChart(CommandFile&) {}
+void CQuorrelController::BuildDescendantChart(CommandFile&) {}
+void CQuorrelController::FitCanvasToChart() {}
+void CQuorrelController::BuildTitle(CommandFile&) {}
+void CQuorrelController::BuildResearcherBox(CommandFile&) {}
+void CQuorrelController::BuildBackground(CommandFile&) {}
+void CQuorrelController::WriteOutputFiles(CommandFile&) {}
+
+int CQuorrelController::BatchExitStatus()
+{
+    // Every message box reports an error; a script must be able to tell a failed chart.
+    return MessageBox::ShownCount() == 0 ? 0 : 1;
+}
+
+void CQuorrelController::RepaintView()
+{
+    if (m_pView != nullptr)
+        m_pView->repaint();
+}
+
+void CQuorrelController::HideWindows()
+{
+    if (m_pView == nullptr)
+        return;
+    m_pView->hide();
+    m_pView->window()->showMinimized();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+class CommandFile;
+class CQuorrelView;
+
+// The program's controller of one chart view: runs a command file into the chart
+// and owns the steps of that run. The builders and decorations fill in their
+// steps; until they exist each step passes.
+class CQuorrelController {
+public:
+    explicit CQuorrelController(CQuorrelView* pView);
+    virtual ~CQuorrelController();
+
+    // Handler of "Run Command File...": asks for a command file and runs it in a new chart window.
+    void OnRunCommandFile();
+
+    // The chart run: builds the chart the command file asks for, decorates it,
+    // writes the output files; in batch mode (HideWindows) quits the program after.
+    void RunCommandFile(const std::string& strCommandFile);
+
+    virtual void BuildFanChart(CommandFile& commandFile);
+    virtual void BuildAncestorChart(CommandFile& commandFile);
+    virtual void BuildHourglassChart(CommandFile& commandFile);
+    virtual void BuildDescendantChart(CommandFile& commandFile);
+    virtual void FitCanvasToChart();
+    virtual void BuildTitle(CommandFile& commandFile);
+    virtual void BuildResearcherBox(CommandFile& commandFile);
+    virtual void BuildBackground(CommandFile& commandFile);
+    virtual void WriteOutputFiles(CommandFile& commandFile);
+
+    // A batch run's exit status: 0 when no message was reported, else 1.
+    static int BatchExitStatus();
+
+private:
+    void RepaintView();
+    void HideWindows();
+
+    CQuorrelView* m_pView;
+};

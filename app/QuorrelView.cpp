@@ -1,0 +1,22 @@
+#include "app/QuorrelView.h"
+
+#include "app/QuorrelController.h"
+
+#include <QPalette>
+
+CQuorrelView::CQuorrelView(QWidget* parent)
+    : QWidget(parent)
+    , m_pController(std::make_unique<CQuorrelController>(this))
+{
+    QPalette page = palette();
+    page.setColor(QPalette::Window, Qt::white);
+    setPalette(page);
+    setAutoFillBackground(true);
+}
+
+CQuorrelView::~CQuorrelView() = default;
+
+CQuorrelController& CQuorrelView::GetController()
+{
+    return *m_pController;
+}

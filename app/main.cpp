@@ -1,0 +1,68 @@
+#include "app/CommandLineInfo.h"
+#include "app/QuorrelApp.h"
+#include "app/QuorrelController.h"
+#include "app/StatusBarProgress.h"
+#include "platform/CommandFile.h"
+#include "platform/MessageBox.h"
+#include "platform/QuitMessage.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+bool HasDisplay()
+{
+    return std::getenv("QT_QPA_PLATFORM") != nullptr || std::getenv("DISPLAY") != nullptr
+        || std::getenv("WAYLAND_DISPLAY") != nullptr;
+}
+
+// Unattended runs keep standard error for the program's own messages.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toLocal8Bit().constData() << std::endl;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const CommandLineInfo cmdInfo = CommandLineInfo::Parse(std::vector<std::string>(argv + 1, argv + argc));
+    if (!cmdInfo.m_strError.empty()) {
+        std::cerr << "quorrel: " << cmdInfo.m_strError << "\n" << CommandLineInfo::Usage();
+        return 2;
+    }
+    if (cmdInfo.m_bShowHelp) {
+        std::cout << CommandLineInfo::Usage();
+        return 0;
+    }
+    if (cmdInfo.m_bShowVersion) {
+        std::cout << CommandLineInfo::Version();
+        return 0;
+    }
+
+    // A batch run needs no display: decide before the application object picks its platform.
+    const bool bUnattended
+        = !cmdInfo.m_strCommandFile.empty() && CommandFile(cmdInfo.m_strCommandFile).GetBool("CHART", "HideWindows");
+    if (bUnattended) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        MessageBox::SetUnattended(true);
+        qInstallMessageHandler(QuietQtMessages);
+    } else if (!HasDisplay()) {
+        std::cerr << "quorrel: no display to open a window on (DISPLAY is not set); a command file with "
+                     "[CHART] HideWindows=TRUE runs without one\n";
+        return 1;
+    }
+    StatusBarProgress::SetEcho(cmdInfo.m_bVerbose);
+
+    QApplication application(argc, argv);
+    CQuorrelApp app(cmdInfo);
+    if (!app.InitInstance())
+        return MessageBox::ShownCount() == 0 ? 0 : 1;
+    if (bUnattended && !QuitMessage::Posted())
+        QuitMessage::Post(CQuorrelController::BatchExitStatus());
+    return QApplication::exec();
+}

@@ -1,0 +1,221 @@
+#include "app/AboutDlg.h"
+#include "app/ChildFrame.h"
+#include "app/CommandLineInfo.h"
+#include "app/MainFrame.h"
+#include "app/QuorrelApp.h"
+#include "app/QuorrelView.h"
+#include "platform/MessageBox.h"
+#include "platform/QtStatusBarHost.h"
+#include "platform/QuitMessage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+QStringList MenuTitles(QMainWindow& window)
+{
+    QStringList titles;
+    for (QAction* action : window.menuBar()->actions())
+        titles << action->text();
+    return titles;
+}
+
+QAction* FindItem(QMenu* menu, const QString& text)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text)
+            return action;
+        if (action->menu() != nullptr) {
+            if (QAction* found = FindItem(action->menu(), text))
+                return found;
+        }
+    }
+    return nullptr;
+}
+
+QAction* FindItem(QMainWindow& window, const QString& text)
+{
+    for (QAction* action : window.menuBar()->actions()) {
+        if (QAction* found = FindItem(action->menu(), text))
+            return found;
+    }
+    return nullptr;
+}
+
+TEST(CommandLineInfoTest, TellsCommandFilesFromDocuments)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        std::string commandFile;
+        std::string document;
+    } cases[] = {
+        {{}, "", ""},
+        {{"tree.qrc"}, "tree.qrc", ""},
+        {{"dir/TREE.QRC"}, "dir/TREE.QRC", ""},
+        {{"x.ini"}, "x.ini", ""},
+        {{"x.Ini"}, "x.Ini", ""},
+        {{"--verbose", "X.INI"}, "X.INI", ""},
+        {{"chart.qrd"}, "", "chart.qrd"},
+        {{"ini"}, "", "ini"},
+        {{"x.qrc.bak"}, "", "x.qrc.bak"},
+        {{"--", "-odd.qrc"}, "-odd.qrc", ""},
+    };
+    for (const auto& c : cases) {
+        const CommandLineInfo info = CommandLineInfo::Parse(c.arguments);
+        EXPECT_EQ(info.m_strError, "");
+        EXPECT_EQ(info.m_strCommandFile, c.commandFile);
+        EXPECT_EQ(info.m_strFileName, c.document);
+        EXPECT_EQ(info.m_nShellCommand,
+            c.document.empty() ? CommandLineInfo::ShellCommand::FileNew : CommandLineInfo::ShellCommand::FileOpen);
+    }
+    EXPECT_TRUE(CommandLineInfo::Parse({"--help"}).m_bShowHelp);
+    EXPECT_TRUE(CommandLineInfo::Parse({"--version"}).m_bShowVersion);
+    EXPECT_TRUE(CommandLineInfo::Parse({"--verbose"}).m_bVerbose);
+    EXPECT_NE(CommandLineInfo::Parse({"--bogus"}).m_strError, "");
+    EXPECT_NE(CommandLineInfo::Parse({"a.qrc", "b.qrc"}).m_strError, "");
+}
+
+TEST(MainFrameTest, StatusBarAndMenusFollowTheOpenCharts)
+{
+    CMainFrame frame;
+    frame.show();
+
+    // Message pane first, then the three key indicators.
+    QStatusBar* bar = frame.statusBar();
+    QList<QLabel*> panes = bar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(panes.size(), 4);
+    EXPECT_EQ(panes[0], frame.GetStatusBarHost().MessagePane());
+    EXPECT_EQ(panes[0]->text(), QStringLiteral("For Help, press F1"));
+    QStringList indicators;
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_GT(panes[i]->x(), panes[0]->x());
+        indicators << panes[i]->text();
+    }
+    EXPECT_EQ(indicators, (QStringList{"CAP", "NUM", "SCRL"}));
+    EXPECT_EQ(StatusBarHost::Current(), &frame.GetStatusBarHost());
+
+    EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&View", "&Help"}));
+    EXPECT_EQ(frame.GetActiveView(), nullptr);
+
+    CChildFrame* first = frame.OnFileNew();
+    EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&Edit", "&View", "&Tools", "&Window", "&Help"}));
+    EXPECT_TRUE(first->isMaximized());
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Quorrel1"));
+    EXPECT_EQ(frame.GetActiveView(), first->GetActiveView());
+    QAction* run = FindItem(frame, QStringLiteral("Run Command File..."));
+    ASSERT_NE(run, nullptr);
+    EXPECT_TRUE(run->isEnabled());
+    EXPECT_EQ(run->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+O")));
+    ASSERT_NE(FindItem(frame, QStringLiteral("&Undo\tCtrl+Z")), nullptr);
+    EXPECT_FALSE(FindItem(frame, QStringLiteral("&Undo\tCtrl+Z"))->isEnabled());  // no handler yet
+
+    CChildFrame* second = frame.OnFileNew();
+    EXPECT_EQ(second->windowTitle(), QStringLiteral("Quorrel2"));
+    EXPECT_EQ(frame.GetActiveView(), second->GetActiveView());
+
+    // The status bar toggles from either menu's item.
+    FindItem(frame, QStringLiteral("&Status Bar"))->trigger();
+    EXPECT_TRUE(bar->isHidden());
+
+    first->close();
+    second->close();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(frame.GetActiveView(), nullptr);
+    EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&View", "&Help"}));
+    QAction* statusBarItem = FindItem(frame, QStringLiteral("&Status Bar"));
+    EXPECT_FALSE(statusBarItem->isChecked());
+    statusBarItem->trigger();
+    EXPECT_FALSE(bar->isHidden());
+}
+
+class QuorrelAppTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        MessageBox::SetSink([this](const std::string& text) { messages.push_back(text); });
+        QuitMessage::Clear();
+    }
+    void TearDown() override
+    {
+        MessageBox::SetSink(nullptr);
+        QuitMessage::Clear();
+    }
+
+    static CommandLineInfo CommandLine(const std::vector<std::string>& arguments)
+    {
+        return CommandLineInfo::Parse(arguments);
+    }
+
+    Texts messages;
+};
+
+TEST_F(QuorrelAppTest, NoFileOpensOneEmptyChartWindow)
+{
+    CQuorrelApp app(CommandLine({}));
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.GetMainFrame()->GetMdiArea()->subWindowList().size(), 1);
+    EXPECT_NE(app.GetMainFrame()->GetActiveView(), nullptr);
+    EXPECT_EQ(app.m_strCommandFile, "");
+    EXPECT_EQ(app.GetMainFrame()->GetStatusBarHost().MessagePane()->text(), QStringLiteral("For Help, press F1"));
+    EXPECT_FALSE(QuitMessage::Posted());
+}
+
+TEST_F(QuorrelAppTest, CommandFileRunsInTheNewChartWindow)
+{
+    std::ofstream("Tree.QRC", std::ios::binary) << "[CHART]\nTYPE=ANCESTOR\n";
+    CQuorrelApp app(CommandLine({"Tree.QRC"}));
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.m_strCommandFile, "Tree.QRC");
+    EXPECT_EQ(app.GetMainFrame()->GetMdiArea()->subWindowList().size(), 1);
+    // The run is over: the idle text is back, and the program goes on.
+    EXPECT_EQ(app.GetMainFrame()->GetStatusBarHost().MessagePane()->text(), QStringLiteral("For Help, press F1"));
+    EXPECT_FALSE(QuitMessage::Posted());
+
+    // A second run opens a second window and leaves the first as it was.
+    std::ofstream("batch.ini", std::ios::binary) << "[chart]\nhidewindows=TRUE\n";
+    app.m_strCommandFile = "batch.ini";
+    app.RunCommandFileInNewChart();
+    EXPECT_EQ(app.GetMainFrame()->GetMdiArea()->subWindowList().size(), 2);
+    EXPECT_EQ(QuitMessage::Posted(), 0);  // batch mode ends the program, also from the menu
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(QuorrelAppTest, OtherFilesCannotBeOpenedYet)
+{
+    CQuorrelApp app(CommandLine({"chart.qrd"}));
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(messages, Texts{"Failed to open document: chart.qrd"});
+}
+
+TEST(AboutDlgTest, ShowsTheBuildDate)
+{
+    const QString line = QString::fromStdString(CAboutDlg::BuildDateLine());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Build Date [A-Z][a-z]{2} [ 0-9][0-9] [0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2}$"))
+                    .match(line)
+                    .hasMatch())
+        << line.toStdString();
+    CAboutDlg dialog(nullptr);
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("BuildDate"));
+    ASSERT_NE(field, nullptr);
+    EXPECT_TRUE(field->isReadOnly());
+    EXPECT_EQ(field->text(), line);
+}
+
+}  // namespace

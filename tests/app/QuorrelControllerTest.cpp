@@ -1,0 +1,152 @@
+#include "app/QuorrelController.h"
+#include "app/QuorrelView.h"
+#include "platform/CommandFile.h"
+#include "platform/MessageBox.h"
+#include "platform/QuitMessage.h"
+#include "platform/WaitCursor.h"
+#include "tests/app/RecordingStatusBarHost.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// Puts each step it is asked for into the status bar's record, so the record
+// shows texts and steps in the order they happened.
+class RecordingController : public CQuorrelController {
+public:
+    RecordingController(CQuorrelView* view, RecordingStatusBarHost& host)
+        : CQuorrelController(view)
+        , m_host(host)
+    {
+    }
+
+    void BuildFanChart(CommandFile&) override { Log("BuildFanChart"); }
+    void BuildAncestorChart(CommandFile&) override
+    {
+        Log("BuildAncestorChart");
+        if (!failWith.empty())
+            MessageBox::Show(failWith);
+    }
+    void BuildHourglassChart(CommandFile&) override { Log("BuildHourglassChart"); }
+    void BuildDescendantChart(CommandFile&) override { Log("BuildDescendantChart"); }
+    void FitCanvasToChart() override { Log("FitCanvasToChart"); }
+    void BuildTitle(CommandFile&) override { Log("BuildTitle"); }
+    void BuildResearcherBox(CommandFile&) override { Log("BuildResearcherBox"); }
+    void BuildBackground(CommandFile&) override { Log("BuildBackground"); }
+    void WriteOutputFiles(CommandFile& commandFile) override { Log("WriteOutputFiles " + commandFile.GetString("CHART", "OUTPUT")); }
+
+    std::string failWith;
+
+private:
+    void Log(const std::string& step) { m_host.texts.push_back("[" + step + "]"); }
+
+    RecordingStatusBarHost& m_host;
+};
+
+void WriteCommandFile(const std::string& path, const std::string& chart)
+{
+    std::ofstream(path, std::ios::binary) << "[CHART]\r\n" << chart;
+}
+
+Texts Decorations(bool withOutput, bool batch)
+{
+    Texts texts = {"Sizing Chart", "[FitCanvasToChart]", "Setting the title", "[BuildTitle]",
+        "Building Researcher Box", "[BuildResearcherBox]", "Setting Background", "[BuildBackground]"};
+    if (withOutput) {
+        texts.push_back("Outputting Files as Requested");
+        texts.push_back("[WriteOutputFiles out/tree]");
+    }
+    if (!batch)
+        texts.push_back("Repainting Screen");
+    texts.push_back("For Help, press F1");
+    return texts;
+}
+
+TEST(QuorrelControllerTest, RunsTheStepsOfEachChartTypeInOrder)
+{
+    const struct {
+        std::string chart;
+        const char* builder;  // nullptr: no chart is built
+        bool output;
+    } cases[] = {
+        {"TYPE=FANCHART\r\nOUTPUT=out/tree\r\n", "[BuildFanChart]", true},
+        {"TYPE=ANCESTOR\r\nOUTPUT=out/tree\r\n", "[BuildAncestorChart]", true},
+        {"TYPE=HOURGLASS\r\nOUTPUT=out/tree\r\n", "[BuildHourglassChart]", true},
+        {"TYPE=DESCENDANT\r\nOUTPUT=out/tree\r\n", "[BuildDescendantChart]", true},
+        {"type = ancestor \r\noutput= out/tree \r\n", "[BuildAncestorChart]", true},
+        {"Type=\tDescendant\r\n", "[BuildDescendantChart]", false},
+        {"TYPE=Ancestors\r\nOUTPUT=out/tree\r\n", nullptr, true},
+        {"TYPE=\r\nOUTPUT=\r\n", nullptr, false},
+        {"", nullptr, false},
+    };
+    for (const auto& c : cases) {
+        WriteCommandFile("run.qrc", c.chart);
+        RecordingStatusBarHost host;
+        CQuorrelView view;
+        RecordingController controller(&view, host);
+        const int depth = WaitCursor::Depth();
+        controller.RunCommandFile("run.qrc");
+
+        Texts expected = {"Please Wait....", "Starting Chart"};
+        if (c.builder != nullptr)
+            expected.push_back(c.builder);
+        for (const std::string& text : Decorations(c.output, false))
+            expected.push_back(text);
+        EXPECT_EQ(host.texts, expected) << c.chart;
+        EXPECT_EQ(WaitCursor::Depth(), depth);
+        EXPECT_FALSE(QuitMessage::Posted());
+    }
+}
+
+TEST(QuorrelControllerTest, MissingCommandFileStillDecorates)
+{
+    RecordingStatusBarHost host;
+    CQuorrelView view;
+    RecordingController controller(&view, host);
+    controller.RunCommandFile("no-such-file.qrc");
+    Texts expected = {"Please Wait....", "Starting Chart"};
+    for (const std::string& text : Decorations(false, false))
+        expected.push_back(text);
+    EXPECT_EQ(host.texts, expected);
+}
+
+TEST(QuorrelControllerTest, BatchRunHidesTheViewAndQuitsWithTheErrorStatus)
+{
+    std::vector<std::string> messages;
+    MessageBox::SetSink([&messages](const std::string& text) { messages.push_back(text); });
+
+    WriteCommandFile("batch.qrc", "HideWindows=true\r\nTYPE=ANCESTOR\r\nOUTPUT=out/tree\r\n");
+    RecordingStatusBarHost host;
+    QWidget mainWindow;
+    auto* view = new CQuorrelView(&mainWindow);
+    mainWindow.show();
+    RecordingController controller(view, host);
+
+    QuitMessage::Clear();
+    controller.RunCommandFile("batch.qrc");
+    EXPECT_TRUE(view->isHidden());
+    EXPECT_TRUE(mainWindow.isMinimized());
+    Texts expected = {"Please Wait....", "Starting Chart", "[BuildAncestorChart]"};
+    for (const std::string& text : Decorations(true, true))
+        expected.push_back(text);
+    EXPECT_EQ(host.texts, expected);
+    EXPECT_EQ(QuitMessage::Posted(), 0);
+
+    // A message reported during the run makes the batch run fail.
+    QuitMessage::Clear();
+    controller.failWith = "Unable to open the project";
+    controller.RunCommandFile("batch.qrc");
+    EXPECT_EQ(QuitMessage::Posted(), 1);
+    EXPECT_EQ(messages, Texts{"Unable to open the project"});
+
+    MessageBox::SetSink(nullptr);
+    QuitMessage::Clear();
+}
+
+}  // namespace

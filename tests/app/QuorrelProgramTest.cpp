@@ -1,0 +1,99 @@
+// Runs the built program as a script would, without a display.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The program with the given arguments and no display at all; extraEnvironment goes before it.
+Result RunQuorrel(const std::string& arguments, const std::string& extraEnvironment = "")
+{
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + extraEnvironment
+        + " timeout 60 " + QUORREL_BINARY + " " + arguments + " >stdout.txt 2>stderr.txt";
+    const int raw = std::system(command.c_str());
+    Result result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = ReadFile("stdout.txt");
+    result.err = ReadFile("stderr.txt");
+    return result;
+}
+
+void WriteCommandFile(const std::string& path, const std::string& chart)
+{
+    std::ofstream(path, std::ios::binary) << "; made by the test\r\n[CHART]\r\n" << chart;
+}
+
+TEST(QuorrelProgramTest, BatchRunNeedsNoDisplayAndSaysNothingUnlessAsked)
+{
+    WriteCommandFile("tree.qrc", "HideWindows=TRUE\r\nTYPE=Ancestor\r\nOUTPUT=out/tree\r\n");
+    const Result quiet = RunQuorrel("tree.qrc");
+    EXPECT_EQ(quiet.status, 0);
+    EXPECT_EQ(quiet.err, "");
+    EXPECT_EQ(quiet.out, "");
+
+    const Result verbose = RunQuorrel("--verbose tree.qrc");
+    EXPECT_EQ(verbose.status, 0);
+    EXPECT_EQ(verbose.err,
+        "Please Wait....\nStarting Chart\nSizing Chart\nSetting the title\nBuilding Researcher Box\n"
+        "Setting Background\nOutputting Files as Requested\n");
+}
+
+TEST(QuorrelProgramTest, UnknownTypeStillRunsThroughTheDecorations)
+{
+    WriteCommandFile("ODD.INI", "hidewindows = true\r\nTYPE=Pedigree\r\n");
+    const Result result = RunQuorrel("--verbose ODD.INI");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err,
+        "Please Wait....\nStarting Chart\nSizing Chart\nSetting the title\nBuilding Researcher Box\n"
+        "Setting Background\n");
+}
+
+TEST(QuorrelProgramTest, ReportedErrorGivesExitStatusOne)
+{
+    // Documents cannot be opened yet: the message goes to standard error on the offscreen platform.
+    const Result result = RunQuorrel("chart.qrd", "QT_QPA_PLATFORM=offscreen");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("Failed to open document: chart.qrd\n"), std::string::npos) << result.err;
+}
+
+TEST(QuorrelProgramTest, WindowsNeedADisplay)
+{
+    WriteCommandFile("shown.qrc", "HideWindows=FALSE\r\n");
+    const Result result = RunQuorrel("shown.qrc");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("no display"), std::string::npos) << result.err;
+}
+
+TEST(QuorrelProgramTest, HelpVersionAndBadArguments)
+{
+    const Result help = RunQuorrel("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: quorrel", 0), 0u) << help.out;
+
+    const Result version = RunQuorrel("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("Quorrel ", 0), 0u) << version.out;
+
+    const Result bad = RunQuorrel("--colour");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("unknown option --colour"), std::string::npos) << bad.err;
+}
+
+}  // namespace
