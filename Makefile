@@ -20,5 +20,16 @@ test: deps
 	$(MAKE) build
 	cd $(BUILD) && ctest --output-on-failure -j2
 
+# Every command file of examples/, unattended (no display needed), output in out/.
+demo: deps
+	$(MAKE) build
+	@mkdir -p out
+	@status=0; \
+	for f in $$(find examples -maxdepth 1 -type f \( -iname '*.qrc' -o -iname '*.ini' \) | sort); do \
+		echo "demo: $$f"; \
+		$(BUILD)/app/quorrel --verbose "$$f" || { echo "demo: $$f failed" >&2; status=1; }; \
+	done; \
+	exit $$status
+
 clean:
 	rm -rf $(BUILD) out

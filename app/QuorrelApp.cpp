@@ -39,7 +39,6 @@ bool CQuorrelApp::InitInstance()
     // shell registration on this platform.
     QApplication::setOrganizationName(QStringLiteral("Quorrel"));
     QApplication::setApplicationName(QStringLiteral("Quorrel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorrel"));
 
     m_pMainFrame = std::make_unique<CMainFrame>();
     m_strCommandFile = m_cmdInfo.m_strCommandFile;
