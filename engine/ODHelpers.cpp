@@ -1,0 +1,61 @@
+#include "engine/ODHelpers.h"
+
+#include "platform/Arithmetic.h"
+#include "platform/CDC.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The given context, or a screen-compatible one for the length of the call.
+class ContextOrScreen {
+public:
+    explicit ContextOrScreen(const CDC* pDC) : m_pDC(pDC)
+    {
+        if (!m_pDC) {
+            m_screen = std::make_unique<CDC>();
+            m_pDC = m_screen.get();
+        }
+    }
+    const CDC& operator*() const { return *m_pDC; }
+
+private:
+    std::unique_ptr<CDC> m_screen;
+    const CDC* m_pDC;
+};
+
+}  // namespace
+
+int PointsToLogical(int nPoints, const CDC* pDC, bool bVertical)
+{
+    const ContextOrScreen dc(pDC);
+    const int length = nPoints * (*dc).GetDeviceCaps(bVertical ? LOGPIXELSY : LOGPIXELSX) / 72;
+    POINT points[2] = {{length, length}, {0, 0}};
+    (*dc).DPtoLP(points, 2);
+    return std::abs(bVertical ? points[0].y - points[1].y : points[0].x - points[1].x);
+}
+
+int LogicalToPoints(int nLogical, const CDC* pDC, bool bVertical)
+{
+    const ContextOrScreen dc(pDC);
+    POINT points[2] = {{nLogical, nLogical}, {0, 0}};
+    (*dc).LPtoDP(points, 2);
+    const int length = std::abs(bVertical ? points[0].y - points[1].y : points[0].x - points[1].x);
+    return length * 72 / (*dc).GetDeviceCaps(bVertical ? LOGPIXELSY : LOGPIXELSX);
+}
+
+int AngleBetween(int x1, int y1, int x2, int y2)
+{
+    const double dx = static_cast<double>(x2) - x1;
+    const double dy = static_cast<double>(y2) - y1;
+    double degrees = 0.0;
+    if (dx != 0.0)
+        degrees = std::atan(dy / dx) * (180.0 / 3.14159);
+    else
+        degrees = dy >= 0.0 ? 90.0 : -90.0;
+    if (dx < 0.0)
+        degrees += 180.0;
+    return RoundHalfAwayFromZero(degrees * 10.0);
+}

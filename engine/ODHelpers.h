@@ -1,0 +1,13 @@
+#pragma once
+
+class CDC;
+
+// Points (1/72 inch) to logical units of the context and back, along x or
+// (vertical) y, in integer arithmetic; without a context a memory context
+// compatible with the screen is used (96 pixels per inch, one unit a pixel).
+int PointsToLogical(int nPoints, const CDC* pDC = nullptr, bool bVertical = true);
+int LogicalToPoints(int nLogical, const CDC* pDC = nullptr, bool bVertical = true);
+
+// Direction from (x1, y1) to (x2, y2) in tenths of a degree, clockwise on the
+// screen: 0 to the right, 900 down, 1800 to the left, -900 up.
+int AngleBetween(int x1, int y1, int x2, int y2);

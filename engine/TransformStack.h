@@ -1,0 +1,16 @@
+#pragma once
+
+class CODTransform;
+
+// The accumulated transforms of the components being drawn or measured, one
+// stack per thread. Pushing composes a component's own transform with the
+// top, so the top maps the current component's coordinates to the model's.
+class TransformStack {
+public:
+    // pTransform may be null (identity).
+    static void Push(const CODTransform* pTransform);
+    static void Pop();
+    // The top, or null when the stack is empty (identity).
+    static const CODTransform* Top();
+    static int Depth();
+};
