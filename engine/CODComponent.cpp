@@ -13,44 +13,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// A component worked on directly, outside its parents' drawing or measuring,
-// still sees its ancestors' transforms.
-class AncestorTransforms {
-public:
-    explicit AncestorTransforms(const CODComponent& component)
-    {
-        if (TransformStack::Depth() != 0)
-            return;
-        CODTransform accumulated;
-        bool any = false;
-        for (const CODComponent* ancestor = component.GetParent(); ancestor; ancestor = ancestor->GetParent())
-            if (const CODTransform* transform = ancestor->GetTransform()) {
-                CODTransform outer = *transform;
-                outer.Multiply(accumulated);
-                accumulated = outer;
-                any = true;
-            }
-        if (any) {
-            TransformStack::Push(&accumulated);
-            m_bPushed = true;
-        }
-    }
-    ~AncestorTransforms()
-    {
-        if (m_bPushed)
-            TransformStack::Pop();
-    }
-    AncestorTransforms(const AncestorTransforms&) = delete;
-    AncestorTransforms& operator=(const AncestorTransforms&) = delete;
-
-private:
-    bool m_bPushed = false;
-};
-
-}  // namespace
-
 CODComponent::CODComponent()
 {
     m_properties.push_back(PropertyCache::Share(CODEditProperties()));
@@ -365,6 +327,21 @@ void CODComponent::CenterAt(int x, int y)
 
 void CODComponent::PushTransform()
 {
+    // A component drawn or measured on its own, not from its parent, still
+    // sees its ancestors' transforms.
+    if (TransformStack::Depth() == 0 && m_pParent) {
+        CODTransform accumulated;
+        for (const CODComponent* ancestor = m_pParent; ancestor; ancestor = ancestor->m_pParent)
+            if (const CODTransform* transform = ancestor->GetTransform()) {
+                CODTransform outer = *transform;
+                outer.Multiply(accumulated);
+                accumulated = outer;
+            }
+        if (m_pTransform)
+            accumulated.Multiply(*m_pTransform);
+        TransformStack::Push(&accumulated);
+        return;
+    }
     TransformStack::Push(m_pTransform.get());
 }
 
@@ -452,7 +429,6 @@ void CODComponent::Draw(CDC* pDC)
 {
     if (!m_bVisible || !pDC)
         return;
-    const AncestorTransforms ancestors(*this);
     PushTransform();
     const int saved = pDC->SaveDC();
     PrepareDC(pDC);
@@ -470,20 +446,17 @@ void CODComponent::UpdateBounds(CDC* pDC)
     if (index)
         index->BeforeBoundsChange(this);
     CRect bounds;
-    {
-        const AncestorTransforms ancestors(*this);
-        PushTransform();
-        bool first = true;
-        for (CODComponent* child : m_children) {
-            child->UpdateBounds(pDC);
-            const CRect b = child->GetBounds();
-            bounds = first ? b
-                           : CRect(std::min(bounds.left, b.left), std::min(bounds.top, b.top),
-                                   std::max(bounds.right, b.right), std::max(bounds.bottom, b.bottom));
-            first = false;
-        }
-        PopTransform();
+    PushTransform();
+    bool first = true;
+    for (CODComponent* child : m_children) {
+        child->UpdateBounds(pDC);
+        const CRect b = child->GetBounds();
+        bounds = first ? b
+                       : CRect(std::min(bounds.left, b.left), std::min(bounds.top, b.top),
+                               std::max(bounds.right, b.right), std::max(bounds.bottom, b.bottom));
+        first = false;
     }
+    PopTransform();
     m_rcBounds = bounds;
     BuildBoundsRegion();
     if (index)

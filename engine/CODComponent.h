@@ -83,6 +83,8 @@ public:
     virtual void SetBounds(const CRect& rect);
     virtual void MoveTo(int x, int y);
     virtual void CenterAt(int x, int y);
+    // Pushes the own transform on TransformStack (with the ancestors' when the
+    // stack is empty, so a part worked on by itself lands where it is drawn).
     virtual void PushTransform();
     virtual void PopTransform();
     // Rebuilds the bounds region from the geometry (here: the bounds).
