@@ -1,0 +1,246 @@
+#include "kxdata/kxdata.h"
+#include "tests/kxdata/FamilyProject.h"
+#include "tests/kxdata/KxClient.h"
+#include "tests/kxdata/TestFiles.h"
+#include "tools/projectwriter/ProjectWriter.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+using kxdata_test::KxClient;
+using kxdata_test::KxReply;
+using testing::ElementsAre;
+
+namespace {
+
+const KxReply kEnd{1, "", "End of list."};
+
+KxReply Ok(const std::string& out)
+{
+    return {0, out, ""};
+}
+
+class ExportsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directories("tmp");
+        m_strTemp = std::filesystem::absolute("tmp").string() + "/";
+        setenv("TMPDIR", m_strTemp.c_str(), 1);
+        m_strProject = kxdata_test::WriteFamilyProject("family");
+        ASSERT_EQ(kx.Call(KxInit, 102400).code, 0);
+        ASSERT_EQ(kx.Open(m_strProject), Ok(""));
+    }
+    void TearDown() override { kx.Close(); }
+
+    KxClient kx;
+    std::string m_strProject;
+    std::string m_strTemp;
+};
+
+TEST(KxdataLibraryTest, ExportsOnlyTheKxFunctions)
+{
+    const std::string command = std::string("nm -D --defined-only ") + KXDATA_LIBRARY + " > symbols.txt";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::set<std::string> names;
+    std::istringstream lines(kxdata_test::ReadBytes("symbols.txt"));
+    for (std::string line; std::getline(lines, line);)
+        names.insert(line.substr(line.rfind(' ') + 1));
+    const std::set<std::string> expected = {
+        "KxInit",   "KxConfig",      "KxOpen",        "KxClose",   "KxIndiv",   "KxFlags",      "KxName",
+        "KxEvent",  "KxEventDirect", "KxWitness",     "KxRelative", "KxPlaces", "KxTagType",    "KxExhibit",
+        "KxPrimExhibit", "KxCitation", "KxSource",    "KxRepLink", "KxRepository"};
+    EXPECT_EQ(names, expected);
+}
+
+TEST(KxdataLibraryTest, InitSizeAndOpenFailures)
+{
+    KxClient kx;
+    // Before KxInit nothing answers.
+    EXPECT_EQ(kx.Call(KxIndiv, 1).code, 0);
+    EXPECT_EQ(kx.Open("anything").code, -5);
+
+    const KxReply invalid = kx.Call(KxInit, 0);
+    EXPECT_NE(invalid.code, 0);
+    EXPECT_EQ(invalid.msg, "Invalid buffer size of 0 . Use different buffer size.");
+    EXPECT_EQ(kx.Open("anything"), (KxReply{-5, "", "Error - Buffer size not set"}));
+    EXPECT_EQ(kx.Call(KxInit, 102400), (KxReply{0, "", "Buffer size is set to 102400 bytes"}));
+
+    const std::string project = kxdata_test::WriteFamilyProject("broken");
+    std::filesystem::remove("broken/SMITH__W.DBF");
+    EXPECT_EQ(kx.Open(project), (KxReply{-1, "", "Could not open broken/SMITH__W.DBF"}));
+    EXPECT_EQ(kx.Call(KxIndiv, 0), kEnd) << "the project is closed";
+    EXPECT_FALSE(std::filesystem::exists("KXOPEN.BZY"));
+
+    kxdata_test::WriteFamilyProject("broken");
+    std::string table = kxdata_test::ReadBytes("broken/SMITH__G.DBF");
+    table[32 * 17] = 'x';  // the byte after the descriptors
+    kxdata_test::WriteBytes("broken/SMITH__G.DBF", table);
+    EXPECT_EQ(kx.Open(project), (KxReply{-2, "", "Not DBF file: broken/SMITH__G.DBF"}));
+    EXPECT_EQ(kx.Call(KxIndiv, 1), kEnd);
+
+    // Names written on Windows still find the files.
+    EXPECT_EQ(kx.Open("family\\smith").code, -1);
+    kxdata_test::WriteFamilyProject("family");
+    EXPECT_EQ(kx.Open("family\\smith.znt"), Ok(""));
+    EXPECT_TRUE(std::filesystem::exists("KXOPEN.BZY"));
+    EXPECT_EQ(kx.Call(KxIndiv, 0), Ok("4|"));
+    EXPECT_EQ(kx.Close(), Ok(""));
+    EXPECT_FALSE(std::filesystem::exists("KXOPEN.BZY"));
+}
+
+TEST_F(ExportsTest, PersonRecords)
+{
+    const struct {
+        int number;
+        KxReply reply;
+    } cases[] = {
+        {0, Ok("4|")},
+        {1, Ok("1|R-1|M|1850/06/15||2||3|2|Doe|3|A|D|20240101|")},
+        {2, Ok("2||M|?>Circa:1820/00/00(Old)||0||0|||||||")},
+        {3, Ok("3||F|>Irreg:abt. 1825|>Between:1890/01/02-1891/00/00|0||0|||||||")},
+        {4, Ok("4||F|||2|1|3|3||||||")},
+        {99, {2, "", "ID Number Not In Database."}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(kx.Call(KxIndiv, c.number), c.reply) << c.number;
+}
+
+TEST_F(ExportsTest, FlagNamesAndValuesPairUp)
+{
+    kx.Call(KxIndiv, 1);
+    EXPECT_EQ(kx.Call(KxFlags, 1), Ok("SEX|LIVING|BIRTHORDER|MULTIBIRTH|ADOPTED|ANCE_INT|DESC_INT|MYFLAG|FLAG!-X|"));
+    EXPECT_EQ(kx.Call(KxFlags, 0), Ok("M|N|3|||A|D|X|ab|"));
+    kx.Call(KxIndiv, 0);  // the count does not change the current person
+    EXPECT_EQ(kx.Call(KxFlags, 0), Ok("M|N|3|||A|D|X|ab|"));
+
+    kxdata_test::WriteFamilyProject("plain", false);
+    ASSERT_EQ(kx.Open("plain/SMITH").code, 0);
+    EXPECT_EQ(kx.Call(KxFlags, 1), Ok("SEX|LIVING|BIRTHORDER|MULTIBIRTH|ADOPTED|ANCE_INT|DESC_INT|"));
+}
+
+TEST_F(ExportsTest, NameListEndsForGood)
+{
+    kx.Call(KxIndiv, 1);
+    EXPECT_THAT(kx.List(KxName, 1),
+                ElementsAre("Smith~John~Jr|3|0||||T|a/b/c||1850||x|", "Smyth~Jon|1|||||F||||||"));
+    EXPECT_EQ(kx.Call(KxName, 0), kEnd);
+    kx.Call(KxIndiv, 2);
+    EXPECT_EQ(kx.Call(KxName, 1), kEnd);
+    EXPECT_EQ(kx.Call(KxName, 0), kEnd);
+}
+
+TEST_F(ExportsTest, RelativeListStartsOverAfterItsEnd)
+{
+    kx.Call(KxIndiv, 4);
+    EXPECT_EQ(kx.Call(KxRelative, 1), Ok("2||T|1|||"));
+    EXPECT_EQ(kx.Call(KxRelative, 0), Ok("3||F|3|||"));
+    EXPECT_EQ(kx.Call(KxRelative, 0), kEnd);
+    EXPECT_EQ(kx.Call(KxRelative, 0), Ok("2||T|1|||"));
+    EXPECT_EQ(kx.Call(KxRelative, 7), Ok("2||T|1|||")) << "another value restarts the list chosen last";
+
+    kx.Call(KxIndiv, 3);
+    EXPECT_THAT(kx.List(KxRelative, 2), ElementsAre("1|B|T|2|n/1||", "4||F|3|||"));
+    kx.Call(KxIndiv, 1);
+    EXPECT_THAT(kx.List(KxRelative, 1), ElementsAre("3|B|T|2|n/1||"));
+}
+
+TEST_F(ExportsTest, EventsParticipantsTagsAndPlaces)
+{
+    const std::string event1 = "1|1|3||0|||1850/06/15||10||foot/note||[P] was born|1|1850/06/15|";
+    const std::string event2 = "3|2|||3|||>Between:1845/05/00-1846/00/00||11|||||2~3~1||";
+    const struct {
+        int number;
+        KxReply reply;
+    } events[] = {
+        {1, Ok(event1)},
+        {2, Ok(event2)},
+        {3, Ok("1|3|||0|||>Irreg:abt. 1825||0|||||||")},
+        {4, kEnd},  // its RECNO is 99
+        {99, {1, "", "Attempt to read past end of data."}},
+        {-1, kEnd},
+    };
+    for (const auto& c : events)
+        EXPECT_EQ(kx.Call(KxEventDirect, c.number), c.reply) << c.number;
+
+    kx.Call(KxIndiv, 1);
+    EXPECT_THAT(kx.List(KxWitness, 1), ElementsAre("T|1|", "F|2|"));
+    EXPECT_EQ(kx.Call(KxWitness, 0), kEnd);
+    EXPECT_THAT(kx.List(KxEvent, 1), ElementsAre(event1));
+    EXPECT_EQ(kx.Call(KxEvent, 0), kEnd);
+    kx.Call(KxIndiv, 3);
+    EXPECT_THAT(kx.List(KxEvent, 2), ElementsAre(event2));
+    EXPECT_THAT(kx.List(KxEvent, 1), ElementsAre("1|3|||0|||>Irreg:abt. 1825||0|||||||"));
+
+    EXPECT_EQ(kx.Call(KxTagType, 1), Ok("4|Birth|B|"));
+    EXPECT_EQ(kx.Call(KxTagType, 3), Ok("6|Marriage|M|"));
+    EXPECT_EQ(kx.Call(KxTagType, 2), kEnd);
+
+    const struct {
+        int number;
+        KxReply reply;
+    } places[] = {
+        {10, Ok("~Main St~Springfield~Greene~Ohio~USA~~~|")},
+        {11, Ok("Line one~Line two~Town|")},
+        {12, Ok("A/b/c~~|")},
+        {13, kEnd},
+        {-1, kEnd},
+    };
+    for (const auto& c : places)
+        EXPECT_EQ(kx.Call(KxPlaces, c.number), c.reply) << c.number;
+}
+
+TEST_F(ExportsTest, SourceUnderAllFourNames)
+{
+    const KxReply source = Ok("|7|Census||1850~census/x|||||||body||||||||");
+    EXPECT_EQ(kx.Call(KxSource, 7), source);
+    EXPECT_EQ(kx.Call(KxCitation, 7), source);
+    EXPECT_EQ(kx.Call(KxRepLink, 7), source);
+    EXPECT_EQ(kx.Call(KxRepository, 7), source);
+    EXPECT_EQ(kx.Call(KxSource, 8), kEnd);
+}
+
+TEST_F(ExportsTest, ReplyOverflowKeepsTheCutReply)
+{
+    kx.Call(KxInit, 10);
+    const KxReply reply = kx.Call(KxIndiv, 1);
+    EXPECT_EQ(reply.code, 10);
+    EXPECT_EQ(reply.out, "1|R-1|M|1");
+    EXPECT_EQ(reply.msg, "Buffer overflow - Increase buffer size");
+    EXPECT_EQ(kx.RawOut()[9], '\0');
+    EXPECT_EQ(kx.RawOut()[10], '\x7F') << "nothing is written past the size";
+    kx.Call(KxInit, 102400);
+    EXPECT_EQ(kx.Call(KxIndiv, 1).code, 0) << "the project stays open";
+}
+
+TEST_F(ExportsTest, ExhibitsAreExtractedWithCountersThatNeverReset)
+{
+    kx.Call(KxIndiv, 1);
+    const KxReply primary = kx.Call(KxPrimExhibit);
+    EXPECT_EQ(primary, Ok("Portrait|" + m_strTemp + "G0.JPG|T|"));
+    EXPECT_EQ(kxdata_test::ReadBytes(m_strTemp + "G0.JPG"), kxdata_test::PortraitBytes());
+    EXPECT_THAT(kx.List(KxExhibit, 1), ElementsAre("Sketch|C:\\pics\\a~b.bmp|F|", "Letter|" + m_strTemp + "T0.TXT|F|",
+                                                   "Object|obj.ole|F|", "Voice|" + m_strTemp + "S0.WAV|F|"));
+    EXPECT_EQ(kx.Call(KxExhibit, 0), kEnd);
+    EXPECT_EQ(kxdata_test::ReadBytes(m_strTemp + "T0.TXT"), "Dear sir");
+
+    // Names still taken are skipped, and a new project does not reset the counters.
+    kxdata_test::WriteBytes(m_strTemp + "G1.JPG", "taken");
+    kx.Close();
+    ASSERT_EQ(kx.Open(m_strProject).code, 0);
+    kx.Call(KxIndiv, 1);
+    EXPECT_EQ(kx.Call(KxPrimExhibit), Ok("Portrait|" + m_strTemp + "G2.JPG|T|"));
+    std::filesystem::remove(m_strTemp + "G0.JPG");
+    std::filesystem::remove(m_strTemp + "G1.JPG");
+    EXPECT_EQ(kx.Call(KxPrimExhibit), Ok("Portrait|" + m_strTemp + "G3.JPG|T|"));
+
+    kx.Call(KxIndiv, 2);
+    EXPECT_EQ(kx.Call(KxPrimExhibit), (KxReply{11, "", "No promary exhibit"}));
+    EXPECT_EQ(kx.Call(KxExhibit, 1), kEnd);
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+#include "kxdata/BusyMarker.h"
+#include "kxdata/CVexc.h"
+#include "kxdata/ExhibitExtractor.h"
+#include "kxdata/FieldText.h"
+#include "kxdata/RaiseError.h"
+#include "kxdata/RecordText.h"
+#include "kxdata/ReplyWriter.h"
+#include "tests/kxdata/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+std::string Written(const std::function<void(ReplyWriter&)>& write)
+{
+    char out[256];
+    ReplyWriter reply;
+    reply.Begin(out, sizeof out);
+    write(reply);
+    reply.Finish();
+    return out;
+}
+
+TEST(RecordTextTest, WritesEveryDateForm)
+{
+    const struct {
+        const char* stored;
+        const char* written;
+    } cases[] = {
+        {"118500615030000000000", "1850/06/15|"},
+        {"118500615000000000000", ">Before:1850/06/15|"},
+        {"118500615010000000000", ">Say:1850/06/15|"},
+        {"118500615020000000000", ">Circa:1850/06/15|"},
+        {"118500615040000000000", ">After:1850/06/15|"},
+        {"118500615051860000000", ">Between:1850/06/15-1860/00/00|"},
+        {"118500615061860000010", ">Or:1850/06/15-1860/00/00(Old)|"},
+        {"118500615071860010100", ">From-To:1850/06/15-1860/01/01|"},
+        {"118500615120000000001", "?>Circa:1850/06/15(Old)|"},
+        {"118500000030000000000", "1850/00/00|"},
+        {"118500615090000000000", "1850/06/15-0000/00/00|"},
+        {"118500615", "?1850/06/15(Old)|"},
+        {"0abt. 1850", ">Irreg:abt. 1850|"},
+        {"0a|b~c\x01" "d\x01\x01", ">Irreg:a!b-c~d|"},
+        {"0123456789012345678901234567", ">Irreg:12345678901234567890123|"},
+        {"0text  \t ", ">Irreg:text|"},
+        {"", "|"},
+        {"X1850", "Error|"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Written([&](ReplyWriter& r) { WriteDateField(r, c.stored); }), c.written) << c.stored;
+}
+
+TEST(RecordTextTest, MapsMemosAndEscapesText)
+{
+    const std::string withNul("a\0b", 3);
+    const struct {
+        std::string bytes;
+        MemoMapping mapping;
+        const char* written;
+    } cases[] = {
+        {"Smith$John$!Jr&", MemoMapping::Name, "Smith~John~Jr|"},
+        {"a~b|c$d!", MemoMapping::Name, "a/b/c~d|"},
+        {"a~b|c$d!", MemoMapping::Plain, "a/b/c$d!|"},
+        {"C:\\a~b|c", MemoMapping::Raw, "C:\\a~b|c|"},
+        {withNul, MemoMapping::Plain, "ab|"},
+        {"", MemoMapping::Plain, "|"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Written([&](ReplyWriter& r) { WriteMemoField(r, c.bytes, c.mapping); }), c.written) << c.bytes;
+
+    EXPECT_EQ(EscapeText("A|B~C\x01\x01" "D\x01"), "A!B-C~~D");
+}
+
+TEST(RecordTextTest, ReplacesLeftToRightAfterEachReplacement)
+{
+    std::string text = "a$!&b$!&|";
+    EXPECT_EQ(ReplaceAll(text, "$!&", "~"), 2);
+    EXPECT_EQ(text, "a~b~|");
+    EXPECT_EQ(ReplaceAll(text, "~|", "~~|"), 1);
+    EXPECT_EQ(text, "a~b~~|");
+    std::string same = "aaa";
+    EXPECT_EQ(ReplaceAll(same, "a", "aa"), 3);
+    EXPECT_EQ(same, "aaaaaa");
+}
+
+TEST(FieldTextTest, ConvertsLikeDecimalConversion)
+{
+    const struct {
+        const char* text;
+        int32_t value;
+    } cases[] = {
+        {"42", 42}, {"  -7x", -7}, {"+3", 3}, {"", 0}, {"abc", 0}, {"12 34", 12},
+        {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseInteger(c.text), c.value) << c.text;
+}
+
+TEST(ReplyWriterTest, CutsTheReplyAndRaises10)
+{
+    char out[16];
+    char msg[kMessageLimit] = {};
+    SetMessageBuffer(msg);
+    ReplyWriter reply;
+    reply.Begin(out, 10);
+    int code = 0;
+    try {
+        reply.Put("123456789ABCDEF");
+    } catch (const CVexc& error) {
+        code = error.Code();
+    }
+    SetMessageBuffer(nullptr);
+    EXPECT_EQ(code, 10);
+    EXPECT_STREQ(out, "123456789");
+    EXPECT_STREQ(msg, "Buffer overflow - Increase buffer size");
+}
+
+TEST(BusyMarkerTest, RewritesAtMostEveryTenSecondsAcrossTheTickWrap)
+{
+    uint32_t now = 0xFFFFF000u;
+    BusyMarker marker([&] { return now; }, "busy.bzy");
+    marker.Refresh();
+    EXPECT_TRUE(std::filesystem::exists("busy.bzy"));
+    std::filesystem::remove("busy.bzy");
+    now += 10000;
+    marker.Refresh();
+    EXPECT_FALSE(std::filesystem::exists("busy.bzy"));
+    now += 1;  // wraps past zero: 10001 ms since the last refresh
+    marker.Refresh();
+    EXPECT_TRUE(std::filesystem::exists("busy.bzy"));
+    marker.Remove();
+    EXPECT_FALSE(std::filesystem::exists("busy.bzy"));
+}
+
+TEST(ExhibitExtractorTest, NamesFilesByKindFormatAndFreeCounter)
+{
+    const struct {
+        int kind;
+        std::string head;
+        const char* extension;
+    } cases[] = {
+        {1, "BM....", ".BMP"}, {1, "GIF89a", ".GIF"}, {1, std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10), ".JPG"},
+        {1, "II*\0", ".TIF"},  {1, "\x0A\x05", ".PCX"}, {1, "MM", ".GFX"},  {1, "", ".GFX"},
+        {0, "text", ".TXT"},   {2, "RIFF", ".WAV"},   {3, "x", ".OLE"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ExhibitExtractor::Extension(c.kind, c.head), c.extension) << c.head;
+
+    const std::string dir = (std::filesystem::current_path() / "x").string() + "/";
+    std::filesystem::create_directories(dir);
+    kxdata_test::WriteBytes(dir + "G1.JPG", "taken");
+    ExhibitExtractor extractor;
+    const std::string jpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10);
+    EXPECT_EQ(extractor.Extract(jpeg, 1, dir), dir + "G0.JPG");
+    EXPECT_EQ(extractor.Extract(jpeg, 1, dir), dir + "G2.JPG");
+    EXPECT_EQ(extractor.Extract("BM", 1, dir), dir + "G2.BMP");
+    EXPECT_EQ(extractor.Extract("hello", 0, dir), dir + "T0.TXT");
+    EXPECT_EQ(kxdata_test::ReadBytes(dir + "G0.JPG"), jpeg);
+    EXPECT_EQ(kxdata_test::ReadBytes(dir + "T0.TXT"), "hello");
+    EXPECT_EQ(kxdata_test::ReadBytes(dir + "G1.JPG"), "taken");
+}
+
+}  // namespace

@@ -1,0 +1,92 @@
+#include "tools/projectwriter/SyntheticProject.h"
+
+#include "tools/projectwriter/ProjectWriter.h"
+
+#include <random>
+#include <vector>
+
+SyntheticSizes SyntheticSizes::ForPersons(int persons)
+{
+    SyntheticSizes sizes;
+    sizes.persons = persons;
+    sizes.names = persons * 3 / 2;
+    sizes.events = persons * 3;
+    sizes.participants = persons * 6;
+    sizes.parentLinks = persons * 2;
+    return sizes;
+}
+
+void BuildSyntheticProject(ProjectWriter& writer, const SyntheticSizes& sizes)
+{
+    std::mt19937 random(20240101);
+    const int persons = sizes.persons > 0 ? sizes.persons : 1;
+    auto anyPerson = [&] { return static_cast<int>(random() % static_cast<unsigned>(persons)) + 1; };
+    auto anyOf = [&](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)) + 1; };
+    auto anyDate = [&] {
+        return StoredDate::Regular(static_cast<char>('0' + random() % 8),
+                                   {1600 + anyOf(400), anyOf(12), anyOf(28), random() % 10 == 0},
+                                   {1600 + anyOf(400), 0, 0, false}, random() % 20 == 0);
+    };
+
+    static const char* const kTags[SyntheticSizes::kTagTypes] = {
+        "Birth", "Death", "Marriage", "Burial", "Baptism", "Census", "Residence", "Occupation", "Education",
+        "Emigration", "Immigration", "Divorce", "Probate", "Will", "Military", "Graduation", "Retirement",
+        "Christening", "Confirmation", "Note"};
+    static const int kAdmin[SyntheticSizes::kTagTypes] = {4, 5, 6, 5, 4};
+    for (int t = 0; t < SyntheticSizes::kTagTypes; ++t)
+        writer.AddTagType({.number = t + 1, .name = kTags[t], .admin = kAdmin[t], .abbrev = std::string(kTags[t]).substr(0, 4)});
+
+    for (int p = 1; p <= sizes.Places(); ++p)
+        writer.AddPlace({.number = p, .parts = {"", "Street " + std::to_string(p), "Town " + std::to_string(p % 997),
+                                                "County " + std::to_string(p % 97), "State", "Country", "", ""}});
+
+    // Parent links: each child gets a father and then a mother, children taken from the end.
+    std::vector<int> father(static_cast<size_t>(persons) + 1, 0);
+    std::vector<int> mother(static_cast<size_t>(persons) + 1, 0);
+    for (int j = 0; j < sizes.parentLinks; ++j) {
+        const int child = persons - (j / 2) % persons;
+        const int parent = anyPerson();
+        (j % 2 == 0 ? father : mother)[static_cast<size_t>(child)] = parent;
+        writer.AddParentLink({.child = child, .parent = parent, .surety = std::to_string(random() % 4)});
+    }
+
+    for (int p = 1; p <= persons && p <= sizes.persons; ++p) {
+        writer.AddPerson({.number = p,
+                          .sex = p % 2 == 0 ? "F" : "M",
+                          .birth = anyDate(),
+                          .death = random() % 3 == 0 ? std::string() : anyDate(),
+                          .father = father[static_cast<size_t>(p)],
+                          .mother = mother[static_cast<size_t>(p)],
+                          .reference = "R" + std::to_string(p),
+                          .birthOrder = std::to_string(random() % 10),
+                          .living = random() % 5 == 0 ? "Y" : "N"});
+    }
+
+    for (int n = 0; n < sizes.names; ++n) {
+        const int person = n % persons + 1;
+        writer.AddName({.person = person,
+                        .parts = {"Surname" + std::to_string(person % 1009), "Given" + std::to_string(n),
+                                  "", "!Jr"},
+                        .primary = n < persons ? "T" : "F"});
+    }
+
+    // Each event's first principal is its first, primary participant; the rest are witnesses.
+    std::vector<int> firstPrincipal(static_cast<size_t>(sizes.events > 0 ? sizes.events : 0) + 1, 0);
+    for (int e = 1; e <= sizes.events; ++e) {
+        firstPrincipal[static_cast<size_t>(e)] = anyPerson();
+        writer.AddEvent({.type = anyOf(SyntheticSizes::kTagTypes),
+                         .per1 = firstPrincipal[static_cast<size_t>(e)],
+                         .per2 = random() % 3 == 0 ? anyPerson() : 0,
+                         .date = anyDate(),
+                         .place = anyOf(sizes.Places()),
+                         .sortDate = anyDate()});
+    }
+
+    for (int k = 0; k < sizes.participants && sizes.events > 0; ++k) {
+        const int event = k % sizes.events + 1;
+        const bool first = k < sizes.events;
+        writer.AddParticipant({.person = first ? firstPrincipal[static_cast<size_t>(event)] : anyPerson(),
+                               .event = event,
+                               .primary = first});
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+class ProjectWriter;
+
+// A made-up project of a given size, the same for the same sizes: persons
+// numbered from 1 with parents, names, events with places and participants.
+struct SyntheticSizes {
+    int persons = 100000;
+    int names = 150000;
+    int events = 300000;
+    int participants = 600000;
+    int parentLinks = 200000;
+
+    // Every count in proportion to the person count of the defaults.
+    static SyntheticSizes ForPersons(int persons);
+    int Places() const { return persons / 10 + 1; }
+    static constexpr int kTagTypes = 20;
+};
+
+void BuildSyntheticProject(ProjectWriter& writer, const SyntheticSizes& sizes);
