@@ -6,6 +6,7 @@
 #include "app/QuorrelController.h"
 #include "app/QuorrelView.h"
 #include "app/ResourceStrings.h"
+#include "platform/AppSettings.h"
 #include "platform/QtStatusBarHost.h"
 #include "platform/QtText.h"
 
@@ -17,9 +18,16 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include <cstdio>
 #include <functional>
 
 namespace {
+
+// The window-placement values the "WindowPos" setting is written with.
+constexpr unsigned int kPlacementMaximized = 2;
+constexpr unsigned int kShowNormal = 1;
+constexpr unsigned int kShowMinimized = 2;
+constexpr unsigned int kShowMaximized = 3;
 
 void AddItems(QMenu* menu, const std::vector<MenuItem>& items, const std::function<QAction*(const MenuItem&)>& action)
 {
@@ -41,6 +49,7 @@ CMainFrame::CMainFrame()
     setWindowTitle(QStringLiteral("Quorrel"));
     setCentralWidget(m_pMdiArea);
     resize(1024, 740);
+    RestoreWindowPlacement();
     CreateStatusBar();
     CreateActions();
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateMenus(); });
@@ -55,6 +64,46 @@ CMainFrame::~CMainFrame()
         disconnect(frame, nullptr, this, nullptr);
     if (StatusBarHost::Current() == m_pStatusBarHost.get())
         StatusBarHost::SetCurrent(nullptr);
+}
+
+void CMainFrame::RestoreWindowPlacement()
+{
+    const std::string placement = AppSettings::GetString("Settings", "WindowPos", "");
+    unsigned int flags = 0;
+    unsigned int showCmd = 0;
+    int numbers[8] = {};
+    if (std::sscanf(placement.c_str(), "%u,%u,%d,%d,%d,%d,%d,%d,%d,%d", &flags, &showCmd, &numbers[0], &numbers[1],
+            &numbers[2], &numbers[3], &numbers[4], &numbers[5], &numbers[6], &numbers[7])
+        != 10)
+        return;
+    const QRect normal(QPoint(numbers[4], numbers[5]), QPoint(numbers[6] - 1, numbers[7] - 1));
+    if (normal.isValid())  // an empty rectangle would make the window vanish
+        setGeometry(normal);
+    m_bPlacedMaximized = (flags & kPlacementMaximized) != 0 || showCmd == kShowMaximized;
+}
+
+void CMainFrame::SaveWindowPlacement() const
+{
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    char placement[160];
+    std::snprintf(placement, sizeof placement, "%u,%u,%d,%d,%d,%d,%d,%d,%d,%d", isMaximized() ? kPlacementMaximized : 0u,
+        isMaximized() ? kShowMaximized : (isMinimized() ? kShowMinimized : kShowNormal), -1, -1, -1, -1, normal.left(),
+        normal.top(), normal.right() + 1, normal.bottom() + 1);
+    AppSettings::WriteString("Settings", "WindowPos", placement);
+}
+
+void CMainFrame::ShowAsPlaced()
+{
+    if (m_bPlacedMaximized)
+        showMaximized();
+    else
+        show();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    SaveWindowPlacement();
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::CreateStatusBar()

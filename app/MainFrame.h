@@ -30,7 +30,17 @@ public:
     // The action of a menu command; disabled until a handler is connected.
     QAction* GetAction(unsigned int nID);
 
+    // Shows the window as it was when it was last closed (maximized or not).
+    void ShowAsPlaced();
+
+protected:
+    // Remembers the window's placement for the next start.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // Settings "WindowPos": "flags,show,minX,minY,maxX,maxY,left,top,right,bottom".
+    void RestoreWindowPlacement();
+    void SaveWindowPlacement() const;
     void CreateStatusBar();
     void CreateActions();
     // The chart window menu when a chart is open, else the short main menu.
@@ -48,5 +58,6 @@ private:
     std::unique_ptr<QtStatusBarHost> m_pStatusBarHost;
     std::map<unsigned int, QAction*> m_actions;
     bool m_bChartMenu = false;
+    bool m_bPlacedMaximized = false;
     int m_nUntitled = 0;
 };

@@ -50,7 +50,7 @@ bool CQuorrelApp::InitInstance()
     }
     m_pMainFrame->OnFileNew();
 
-    m_pMainFrame->show();
+    m_pMainFrame->ShowAsPlaced();
     if (!m_strCommandFile.empty())
         RunInActiveView();
     return true;

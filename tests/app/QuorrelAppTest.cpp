@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "app/QuorrelApp.h"
 #include "app/QuorrelView.h"
+#include "platform/AppSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/QtStatusBarHost.h"
 #include "platform/QuitMessage.h"
@@ -143,6 +144,37 @@ TEST(MainFrameTest, StatusBarAndMenusFollowTheOpenCharts)
     EXPECT_FALSE(statusBarItem->isChecked());
     statusBarItem->trigger();
     EXPECT_FALSE(bar->isHidden());
+}
+
+TEST(MainFrameTest, WindowPlacementSurvivesARestart)
+{
+    // Nothing stored, or not exactly ten numbers: the default placement.
+    for (const char* stored : {"", "2,3,-1,-1", "2,3,-1,-1,-1,-1,10,20,x,400", "0,1,-1,-1,-1,-1,500,500,500,500"}) {
+        AppSettings::WriteString("Settings", "WindowPos", stored);
+        CMainFrame frame;
+        EXPECT_EQ(frame.size(), QSize(1024, 740)) << stored;
+    }
+
+    AppSettings::WriteString("Settings", "WindowPos", "0,1,-1,-1,-1,-1,40,30,840,630");
+    {
+        CMainFrame frame;
+        EXPECT_EQ(frame.geometry(), QRect(40, 30, 800, 600));
+        frame.ShowAsPlaced();
+        EXPECT_FALSE(frame.isMaximized());
+        frame.showMaximized();
+        frame.close();
+    }
+    const std::string maximized = AppSettings::GetString("Settings", "WindowPos", "");
+    EXPECT_EQ(maximized.rfind("2,3,", 0), 0u) << maximized;
+    {
+        CMainFrame frame;
+        frame.ShowAsPlaced();
+        EXPECT_TRUE(frame.isMaximized());
+        frame.showNormal();
+        frame.setGeometry(50, 60, 700, 500);
+        frame.close();
+    }
+    EXPECT_EQ(AppSettings::GetString("Settings", "WindowPos", ""), "0,1,-1,-1,-1,-1,50,60,750,560");
 }
 
 class QuorrelAppTest : public testing::Test {
