@@ -17,6 +17,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     layout->addWidget(new QLabel(QString::fromStdString(CommandLineInfo::Version()).trimmed(), this));
     auto* buildDate = new QLineEdit(QString::fromStdString(BuildDateLine()), this);
     buildDate->setReadOnly(true);
+    buildDate->setMinimumWidth(buildDate->fontMetrics().horizontalAdvance(buildDate->text()) + 24);
     buildDate->setObjectName(QStringLiteral("BuildDate"));
     layout->addWidget(buildDate);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

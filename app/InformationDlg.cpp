@@ -20,9 +20,10 @@ CInformationDlg::CInformationDlg(QWidget* parent)
     auto* text = new QLabel(QString::fromLatin1(kText), this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);
+    text->setFixedWidth(340);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(text);
-    setFixedWidth(360);
     show();
 }
 
