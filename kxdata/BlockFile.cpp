@@ -1,5 +1,7 @@
 #include "kxdata/BlockFile.h"
 
+#include "kxdata/LargeAllocator.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -12,7 +14,7 @@ namespace {
 int g_status = BlockFile::kStatusOk;
 }
 
-std::unique_ptr<BlockFile> BlockFile::Open(const std::string& path)
+std::unique_ptr<BlockFile> BlockFile::Open(const std::string& path, int64_t preloadLimit)
 {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0)
@@ -22,7 +24,33 @@ std::unique_ptr<BlockFile> BlockFile::Open(const std::string& path)
         ::close(descriptor);
         return nullptr;
     }
-    return std::unique_ptr<BlockFile>(new BlockFile(path, descriptor, info.st_size));
+    std::unique_ptr<BlockFile> file(new BlockFile(path, descriptor, info.st_size));
+    if (file->m_nLength <= preloadLimit && !file->Preload())
+        file->m_image.reset();  // read block by block; a failing read then reports itself
+    return file;
+}
+
+void BlockFile::ImageDeleter::operator()(unsigned char* image) const
+{
+    FreeLarge(image);
+}
+
+bool BlockFile::Preload()
+{
+    // Without the memory for an image the file is simply read block by block.
+    m_image.reset(static_cast<unsigned char*>(AllocateLarge(static_cast<size_t>(m_nLength))));
+    if (!m_image)
+        return false;
+    int64_t got = 0;
+    while (got < m_nLength) {
+        const ssize_t n = ::pread(m_nDescriptor, m_image.get() + got, static_cast<size_t>(m_nLength - got), got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        got += n;
+    }
+    return true;
 }
 
 BlockFile::BlockFile(std::string path, int descriptor, int64_t length)
@@ -43,6 +71,13 @@ int BlockFile::Status()
 bool BlockFile::LoadBlock(int64_t blockStart)
 {
     const int64_t wanted = std::min<int64_t>(kBlockSize, m_nLength - blockStart);
+    if (m_image) {
+        m_pBlock = m_image.get() + blockStart;
+        m_nBlockStart = blockStart;
+        m_nBlockBytes = wanted;
+        return true;
+    }
+    m_pBlock = m_buffer;
     int64_t got = 0;
     while (got < wanted) {
         const ssize_t n = ::pread(m_nDescriptor, m_buffer + got, static_cast<size_t>(wanted - got), blockStart + got);
@@ -87,7 +122,7 @@ int64_t BlockFile::Read(unsigned char* dest, int64_t n)
             return delivered;
         }
         const int64_t count = std::min(n - delivered, m_nBlockBytes - inBlock);
-        std::memcpy(dest + delivered, m_buffer + inBlock, static_cast<size_t>(count));
+        std::memcpy(dest + delivered, m_pBlock + inBlock, static_cast<size_t>(count));
         delivered += count;
         m_nPosition += count;
     }

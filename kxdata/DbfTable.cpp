@@ -9,6 +9,8 @@ namespace {
 constexpr int kHeaderSize = 32;
 constexpr int kDescriptorSize = 32;
 constexpr int kHeaderTerminator = 0x0D;
+// Tables are read whole at open anyway to build the key columns.
+constexpr int64_t kTablePreloadLimit = int64_t{1} << 30;
 
 uint32_t LittleEndian(const unsigned char* bytes, int count)
 {
@@ -27,7 +29,7 @@ uint32_t LittleEndian(const unsigned char* bytes, int count)
 std::unique_ptr<DbfTable> DbfTable::Open(const std::string& path, const std::vector<std::string>& wanted)
 {
     std::unique_ptr<DbfTable> table(new DbfTable());
-    table->m_file = BlockFile::Open(path);
+    table->m_file = BlockFile::Open(path, kTablePreloadLimit);
     if (!table->m_file)
         RaiseError(-1, "Could not open %s", path.c_str());
     BlockFile& file = *table->m_file;
@@ -128,11 +130,11 @@ void DbfTable::ScanRecords(const std::function<void(int64_t, const unsigned char
     }
 }
 
-void DbfTable::FieldOfRecord(const unsigned char* record, int k, std::string& sink) const
+int32_t DbfTable::IntegerOfRecord(const unsigned char* record, int k) const
 {
     const int32_t s = SlotOf(k);
     if (s == 0)
-        return;
+        return 0;
     const FieldSlot& slot = m_slots[s - 1];
-    AppendTrimmed(record + slot.offset, slot.length, sink);
+    return ParseFieldInteger(record + slot.offset, slot.length);
 }

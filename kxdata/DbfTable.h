@@ -33,8 +33,8 @@ public:
     // Calls visit(record number, record bytes) for every record in order, each
     // record read once; used to build the key columns at open.
     void ScanRecords(const std::function<void(int64_t, const unsigned char*)>& visit);
-    // Trimmed text of wanted field k within record bytes from ScanRecords.
-    void FieldOfRecord(const unsigned char* record, int k, std::string& sink) const;
+    // Integer value of wanted field k within record bytes from ScanRecords.
+    int32_t IntegerOfRecord(const unsigned char* record, int k) const;
 
 private:
     DbfTable() = default;

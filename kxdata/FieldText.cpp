@@ -1,5 +1,6 @@
 #include "kxdata/FieldText.h"
 
+#include <algorithm>
 #include <limits>
 
 void AppendTrimmed(const unsigned char* bytes, size_t length, std::string& sink)
@@ -21,24 +22,36 @@ void AppendTrimmed(const unsigned char* bytes, size_t length, std::string& sink)
     }
 }
 
-int32_t ParseInteger(std::string_view text)
+int32_t ParseFieldInteger(const unsigned char* bytes, size_t length)
 {
+    // Trimming only removes blanks, which the conversion skips anyway, and NUL
+    // bytes, which are passed over here.
     size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+    auto skipNul = [&] {
+        while (i < length && bytes[i] == 0)
+            ++i;
+    };
+    auto isSpace = [](unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    for (skipNul(); i < length && isSpace(bytes[i]); skipNul())
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+    if (i < length && (bytes[i] == '+' || bytes[i] == '-')) {
+        negative = bytes[i] == '-';
         ++i;
+        skipNul();
     }
     int64_t value = 0;
     const int64_t limit = static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > limit)
-            value = limit;
+    for (; i < length && bytes[i] >= '0' && bytes[i] <= '9'; skipNul()) {
+        value = std::min(value * 10 + (bytes[i] - '0'), limit);
+        ++i;
     }
     if (negative)
         return static_cast<int32_t>(-value);
     return static_cast<int32_t>(value == limit ? limit - 1 : value);
+}
+
+int32_t ParseInteger(std::string_view text)
+{
+    return ParseFieldInteger(reinterpret_cast<const unsigned char*>(text.data()), text.size());
 }

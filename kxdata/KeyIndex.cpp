@@ -2,27 +2,96 @@
 
 #include <algorithm>
 
-KeyIndex::KeyIndex(std::vector<int32_t> values) : m_values(std::move(values))
+namespace {
+uint32_t Hash(int32_t key)
 {
-    m_order.reserve(m_values.size());
-    for (size_t i = 0; i < m_values.size(); ++i)
-        m_order.push_back(Entry(m_values[i], static_cast<uint32_t>(i + 1)));
-    if (!std::is_sorted(m_order.begin(), m_order.end()))
-        std::sort(m_order.begin(), m_order.end());
+    return static_cast<uint32_t>(key) * 2654435761u;
+}
+}  // namespace
+
+KeyIndex::KeyIndex(KeyColumn values) : m_values(std::move(values))
+{
+    if (m_values.empty())
+        return;
+    const auto [lowest, highest] = std::minmax_element(m_values.begin(), m_values.end());
+    const int64_t span = int64_t{*highest} - int64_t{*lowest} + 1;
+    m_nLowest = *lowest;
+    if (span <= 2 * static_cast<int64_t>(m_values.size()) + 1024)
+        BuildDirect();
+    else
+        BuildHashed();
 }
 
-uint64_t KeyIndex::Entry(int32_t key, uint32_t position)
+void KeyIndex::BuildDirect()
 {
-    return (uint64_t{static_cast<uint32_t>(key) ^ 0x80000000u} << 32) | position;
+    // A counting sort: group sizes, the end of each group, then the records from
+    // the last one down, which leaves each entry at the start of its group.
+    const int64_t highest = *std::max_element(m_values.begin(), m_values.end());
+    m_starts.assign(static_cast<size_t>(highest - m_nLowest + 2), 0);
+    for (const int32_t value : m_values)
+        ++m_starts[static_cast<size_t>(value - m_nLowest)];
+    for (size_t k = 1; k < m_starts.size(); ++k)
+        m_starts[k] += m_starts[k - 1];
+    m_records.resize(m_values.size());
+    for (size_t i = m_values.size(); i-- > 0;)
+        m_records[--m_starts[static_cast<size_t>(m_values[i] - m_nLowest)]] = static_cast<int32_t>(i + 1);
+    m_bDirect = true;
+}
+
+void KeyIndex::BuildHashed()
+{
+    std::vector<uint64_t> order;
+    order.reserve(m_values.size());
+    for (size_t i = 0; i < m_values.size(); ++i)
+        order.push_back((uint64_t{static_cast<uint32_t>(m_values[i]) ^ 0x80000000u} << 32) | (i + 1));
+    std::sort(order.begin(), order.end());
+    m_records.resize(order.size());
+    size_t distinct = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+        m_records[i] = static_cast<int32_t>(order[i] & 0xFFFFFFFFu);
+        if (i == 0 || (order[i] >> 32) != (order[i - 1] >> 32))
+            ++distinct;
+    }
+    size_t capacity = 16;
+    while (capacity < 2 * distinct)
+        capacity *= 2;
+    m_slots.assign(capacity, Slot());
+    for (size_t begin = 0; begin < order.size();) {
+        size_t end = begin + 1;
+        while (end < order.size() && (order[end] >> 32) == (order[begin] >> 32))
+            ++end;
+        const int32_t key = m_values[static_cast<size_t>(m_records[begin]) - 1];
+        size_t slot = Hash(key) & (capacity - 1);
+        while (m_slots[slot].used)
+            slot = (slot + 1) & (capacity - 1);
+        m_slots[slot] = {key, true, {static_cast<uint32_t>(begin), static_cast<uint32_t>(end)}};
+        begin = end;
+    }
+}
+
+KeyIndex::Group KeyIndex::GroupOf(int32_t key) const
+{
+    if (m_bDirect) {
+        const int64_t at = int64_t{key} - m_nLowest;
+        if (at < 0 || at + 1 >= static_cast<int64_t>(m_starts.size()))
+            return {};
+        return {m_starts[static_cast<size_t>(at)], m_starts[static_cast<size_t>(at) + 1]};
+    }
+    if (m_slots.empty())
+        return {};
+    const size_t mask = m_slots.size() - 1;
+    for (size_t slot = Hash(key) & mask; m_slots[slot].used; slot = (slot + 1) & mask) {
+        if (m_slots[slot].key == key)
+            return m_slots[slot].group;
+    }
+    return {};
 }
 
 int32_t KeyIndex::FindNext(int32_t start, int32_t key) const
 {
-    if (start >= Count())
-        return 0;
-    const uint32_t from = start < 0 ? 1u : static_cast<uint32_t>(start) + 1;
-    const auto it = std::lower_bound(m_order.begin(), m_order.end(), Entry(key, from));
-    if (it == m_order.end() || (*it >> 32) != (Entry(key, 0) >> 32))
-        return 0;
-    return static_cast<int32_t>(*it & 0xFFFFFFFFu);
+    const Group group = GroupOf(key);
+    const auto first = m_records.begin() + group.begin;
+    const auto last = m_records.begin() + group.end;
+    const auto found = std::upper_bound(first, last, start);
+    return found == last ? 0 : *found;
 }

@@ -1,25 +1,50 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include "kxdata/LargeAllocator.h"
+
 #include <vector>
 
 // One key column of a table in memory: Value(i) is the integer value of the
-// column in record i. FindNext answers from a (key, record) order built once,
-// so walking all records with one key costs a binary search per step instead
-// of a scan of the column.
+// column in record i. FindNext answers from the records grouped by key (each
+// group in record order), so walking the records with one key costs a lookup
+// of the group and a search within it instead of a scan of the column.
+using KeyColumn = std::vector<int32_t, LargeAllocator<int32_t>>;
+
 class KeyIndex {
 public:
-    explicit KeyIndex(std::vector<int32_t> values);  // values[i - 1] belongs to record i
+    explicit KeyIndex(KeyColumn values);  // values[i - 1] belongs to record i
 
     int32_t Count() const { return static_cast<int32_t>(m_values.size()); }
-    int32_t Value(int32_t position) const { return m_values[position - 1]; }
+    int32_t Value(int32_t position) const { return m_values[static_cast<size_t>(position) - 1]; }
 
     // The smallest record p with start < p <= Count() and Value(p) == key, or 0.
     int32_t FindNext(int32_t start, int32_t key) const;
 
 private:
-    static uint64_t Entry(int32_t key, uint32_t position);
+    struct Group {
+        uint32_t begin = 0;
+        uint32_t end = 0;
+    };
+    Group GroupOf(int32_t key) const;
+    void BuildDirect();
+    void BuildHashed();
 
-    std::vector<int32_t> m_values;
-    std::vector<uint64_t> m_order;  // key (biased to sort as signed) in the high half, record in the low
+    KeyColumn m_values;
+    KeyColumn m_records;  // record numbers grouped by key, ascending within a group
+
+    // Keys that span a range not much larger than the table (person, event and
+    // record numbers): m_starts[key - m_nLowest] is where the key's group begins.
+    bool m_bDirect = false;
+    int64_t m_nLowest = 0;
+    std::vector<uint32_t, LargeAllocator<uint32_t>> m_starts;
+
+    // Any other keys: an open-addressing table of the distinct keys.
+    struct Slot {
+        int32_t key = 0;
+        bool used = false;
+        Group group;
+    };
+    std::vector<Slot> m_slots;
 };

@@ -4,9 +4,15 @@
 
 #include <algorithm>
 
+namespace {
+// Name, note and place memos are small; a memo file of embedded pictures can be
+// very large and is better read where needed.
+constexpr int64_t kMemoPreloadLimit = int64_t{64} << 20;
+}  // namespace
+
 std::unique_ptr<MemoFile> MemoFile::Open(const std::string& path)
 {
-    std::unique_ptr<BlockFile> file = BlockFile::Open(path);
+    std::unique_ptr<BlockFile> file = BlockFile::Open(path, kMemoPreloadLimit);
     if (!file)
         RaiseError(-1, "Could not open %s", path.c_str());
     return std::unique_ptr<MemoFile>(new MemoFile(std::move(file)));

@@ -1,6 +1,5 @@
 #include "kxdata/Project.h"
 
-#include "kxdata/FieldText.h"
 #include "kxdata/ProjectFileName.h"
 
 #include <algorithm>
@@ -38,16 +37,12 @@ void Project::BuildIndexes(const std::function<void()>& afterIndex)
         while (last < keys.size() && keys[last].table == keys[first].table)
             ++last;
         DbfTable& table = TableOf(keys[first].table);
-        std::vector<std::vector<int32_t>> columns(last - first);
-        for (std::vector<int32_t>& column : columns)
+        std::vector<KeyColumn> columns(last - first);
+        for (KeyColumn& column : columns)
             column.reserve(static_cast<size_t>(table.RecordCount()));
-        std::string text;
         table.ScanRecords([&](int64_t, const unsigned char* record) {
-            for (size_t k = first; k < last; ++k) {
-                text.clear();
-                table.FieldOfRecord(record, keys[k].field, text);
-                columns[k - first].push_back(ParseInteger(text));
-            }
+            for (size_t k = first; k < last; ++k)
+                columns[k - first].push_back(table.IntegerOfRecord(record, keys[k].field));
         });
         for (size_t k = first; k < last; ++k) {
             m_indexes[k] = std::make_unique<KeyIndex>(std::move(columns[k - first]));

@@ -229,19 +229,26 @@ TEST(MemoFileTest, ReadsBigEndianLengthAtBlockTimes33AndCutsAtEnd)
 
 TEST(KeyIndexTest, FindsNextInRecordOrder)
 {
-    const KeyIndex index({5, 3, 5, 0, 5, -2});
+    // Close keys are grouped through a table indexed by key, scattered ones through a hash;
+    // a far key at the end makes the second index hashed without changing the answers.
+    const KeyColumn close = {5, 3, 5, 0, 5, -2};
+    KeyColumn scattered = close;
+    scattered.push_back(2000000000);
     const struct {
         int start;
         int key;
         int found;
     } cases[] = {
-        {0, 5, 1}, {1, 5, 3}, {3, 5, 5}, {5, 5, 0}, {0, 3, 2}, {2, 3, 0},
-        {0, 0, 4}, {0, -2, 6}, {0, 7, 0}, {6, 5, 0}, {-1, 5, 1}, {100, 5, 0},
+        {0, 5, 1}, {1, 5, 3}, {3, 5, 5}, {5, 5, 0}, {0, 3, 2}, {2, 3, 0}, {0, 0, 4}, {0, -2, 6},
+        {0, 7, 0}, {0, 4, 0}, {6, 5, 0}, {-1, 5, 1}, {100, 5, 0}, {0, -2147483647 - 1, 0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(index.FindNext(c.start, c.key), c.found) << c.start << " " << c.key;
-    EXPECT_EQ(index.Count(), 6);
-    EXPECT_EQ(index.Value(6), -2);
+    for (const KeyColumn& values : {close, scattered}) {
+        const KeyIndex index(values);
+        for (const auto& c : cases)
+            EXPECT_EQ(index.FindNext(c.start, c.key), c.found) << values.size() << ": " << c.start << " " << c.key;
+        EXPECT_EQ(index.Value(6), -2);
+    }
+    EXPECT_EQ(KeyIndex(scattered).FindNext(0, 2000000000), 7);
     EXPECT_EQ(KeyIndex({}).FindNext(0, 0), 0);
 }
 

@@ -96,6 +96,9 @@ TEST(FieldTextTest, ConvertsLikeDecimalConversion)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseInteger(c.text), c.value) << c.text;
+    // Stored bytes convert like their trimmed text: NUL bytes do not count.
+    const unsigned char stored[] = {' ', 0, '-', 0, '1', 0, '2', ' ', '3'};
+    EXPECT_EQ(ParseFieldInteger(stored, sizeof stored), -12);
 }
 
 TEST(ReplyWriterTest, CutsTheReplyAndRaises10)
