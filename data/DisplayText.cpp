@@ -71,6 +71,22 @@ bool DisplayText::IsBlankAt(const std::string& text, std::size_t index)
     return true;
 }
 
+std::string DisplayText::ConsistentNbsp(const std::string& text)
+{
+    std::string utf8;
+    bool otherNonAscii = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == 0xA0 && IsBlankAt(text, i)) {
+            utf8 += "\xC2\xA0";
+            continue;
+        }
+        otherNonAscii = otherNonAscii || byte >= 0x80;
+        utf8 += text[i];
+    }
+    return otherNonAscii && utf8 != text && TextCodec::IsUtf8(utf8) ? utf8 : text;
+}
+
 std::string DisplayText::ReplaceAll(const std::string& text, const std::string& what, const std::string& with)
 {
     if (what.empty())

@@ -17,6 +17,11 @@ public:
     // the trailing byte of a UTF-8 character such as "à".
     static bool IsBlankAt(const std::string& text, std::size_t index);
 
+    // The layouts write NBSP as the byte 0xA0. In a text that is otherwise UTF-8
+    // (a place or month name with accents) that byte would make the whole text
+    // read as Windows-1252, so there each such NBSP becomes its UTF-8 form.
+    static std::string ConsistentNbsp(const std::string& text);
+
     // Every occurrence of what replaced by with, scanning on after each insertion;
     // an empty what replaces nothing.
     static std::string ReplaceAll(const std::string& text, const std::string& what, const std::string& with);

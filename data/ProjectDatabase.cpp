@@ -1,5 +1,6 @@
 #include "data/ProjectDatabase.h"
 
+#include "data/DisplayText.h"
 #include "data/ReplyText.h"
 #include "kxdata/kxdata.h"
 #include "platform/MessageBox.h"
@@ -466,7 +467,7 @@ std::string ProjectDatabase::CleanPart(const std::string& part) const
 
 std::string ProjectDatabase::FormatDate(const std::string& date) const
 {
-    return m_dates.FormatDate(date);
+    return DisplayText::ConsistentNbsp(m_dates.FormatDate(date));
 }
 
 std::string ProjectDatabase::FormatPlace(std::int32_t place)
@@ -565,7 +566,7 @@ std::string ProjectDatabase::GetDetailLine(const DetailEntry& entry, std::option
         }
         line += " " + std::string(15, '_');
     }
-    return line;
+    return DisplayText::ConsistentNbsp(line);
 }
 
 std::string ProjectDatabase::EventDateOfGroup(std::int32_t group)
@@ -588,7 +589,7 @@ std::string ProjectDatabase::GetLifeSpan(std::int32_t maxLength)
         return m_options.m_sLivingPhrase;
     const std::string birth = EventDateOfGroup(4);
     const std::string death = EventDateOfGroup(5);
-    return m_lifeSpans.FormatLifeSpan(birth, death, maxLength);
+    return DisplayText::ConsistentNbsp(m_lifeSpans.FormatLifeSpan(birth, death, maxLength));
 }
 
 void ProjectDatabase::GetAccentColors(COLORREF& text, COLORREF& fill, COLORREF& shadow, COLORREF& line) const

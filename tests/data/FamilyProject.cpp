@@ -9,7 +9,7 @@ namespace family {
 namespace {
 
 enum TagType { Birth = 1, Death, Marriage, Burial };
-enum Place { London = 1, Paris };
+enum Place { London = 1, Paris, Munich };
 
 std::string Circa(int year)
 {
@@ -60,6 +60,7 @@ std::string Write()
     w.AddTagType({.number = Burial, .name = "Burial", .admin = 5, .abbrev = "bur."});
     w.AddPlace({.number = London, .parts = {"", "", "London", "Middlesex", "", "England"}});
     w.AddPlace({.number = Paris, .parts = {"", "", "Paris", "", "", "France"}});
+    w.AddPlace({.number = Munich, .parts = {"", "", "M\xC3\xBCnchen", "", "", "Deutschland"}});
 
     b.Person(John, "Smith", "John", {.sex = "M"});
     b.Person(Mary, "Jones", "Mary", {.sex = "F"});
@@ -115,7 +116,7 @@ std::string Write()
     b.Event(Marriage, Hugh, Anne, StoredDate::Exact(1880), London);
     b.Event(Birth, Beth, 0, Circa(1848), 0, "3", "3", Circa(1850));
     b.Event(Birth, Carl, 0, StoredDate::Exact(1852), London, "", "3");
-    b.Event(Birth, Zoe, 0, StoredDate::Exact(1845, 3, 1));
+    b.Event(Birth, Zoe, 0, StoredDate::Exact(1845, 3, 1), Munich);
     b.Event(Birth, Ivy, 0, StoredDate::Exact(1950, 2, 2), London);
     b.Event(Burial, Ivy, 0, StoredDate::Exact(2000), London);
 

@@ -233,6 +233,8 @@ TEST(ProjectDatabaseTest, DetailLines)
     const std::string birth = "LB1=4 0 B\nDateFormat=8\nMonth6=June\nPlacePreposition=at\nShowPlaceCity=TRUE\n";
     const LinesCase cases[] = {
         {"date and place", birth, Anne, "B", 0, {"b. 15\xA0June\xA0" "1850 at London"}},
+        // The NBSP takes the UTF-8 form of the place name, so the line reads as UTF-8.
+        {"utf-8 place", birth, Zoe, "B", 0, {"b. 1\xC2\xA0" "1845 at M\xC3\xBCnchen"}},
         {"place without accepted date", birth, Carl, "B", 0, {"b. at London"}},
         {"date without accepted place", "LS1=5 0 B\nDateFormat=21\nPlacePreposition=at\n", Anne, "S", 0,
          {"d. 1900 at "}},
