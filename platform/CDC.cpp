@@ -5,9 +5,8 @@
 #include "platform/CBitmap.h"
 #include "platform/CBrush.h"
 #include "platform/CFont.h"
-#include "platform/CPalette.h"
-#include "platform/CPen.h"
 #include "platform/CRgn.h"
+#include "platform/DCSurface.h"
 #include "platform/FontRealization.h"
 #include "platform/QtText.h"
 #include "platform/RegionData.h"
@@ -20,76 +19,16 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 #include <vector>
 
 namespace {
 
-constexpr int kPixelsPerInch = 96;
 constexpr long long kMaxDibPixels = 1LL << 28;
-
-QColor ToQColor(COLORREF colour)
-{
-    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
-}
 
 COLORREF FromQRgb(QRgb rgb)
 {
     return RGB(static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
                static_cast<std::uint8_t>(qBlue(rgb)));
-}
-
-// The attributes SaveDC keeps.
-struct DCState {
-    HPEN pen = CPen::GetStockPen(BLACK_PEN);
-    HBRUSH brush = CBrush::GetStockBrush(WHITE_BRUSH);
-    HFONT font = CFont::GetDefaultFont();
-    HPALETTE palette = CPalette::GetDefaultPalette();
-    std::optional<QRegion> clip;  // device pixels; none: the whole surface
-    int mapMode = MM_TEXT;
-    POINT windowOrg;
-    POINT viewportOrg;
-    SIZE windowExt{1, 1};
-    SIZE viewportExt{1, 1};
-    COLORREF textColour = RGB(0, 0, 0);
-    COLORREF bkColour = RGB(255, 255, 255);
-    int bkMode = OPAQUE;
-    unsigned textAlign = TA_LEFT | TA_TOP;
-    int polyFillMode = ALTERNATE;
-    int rop2 = R2_COPYPEN;
-    int stretchMode = BLACKONWHITE;
-    POINT position;
-};
-
-// Pixel patterns of the dashed cosmetic pens.
-QList<qreal> DashPattern(std::uint32_t style)
-{
-    switch (style) {
-    case PS_DASH:
-        return {18, 6};
-    case PS_DOT:
-        return {3, 3};
-    case PS_DASHDOT:
-        return {9, 6, 3, 6};
-    default:
-        return {9, 3, 3, 3, 3, 3};
-    }
-}
-
-QPainter::CompositionMode BlitMode(std::uint32_t rop)
-{
-    switch (rop) {
-    case SRCAND:
-        return QPainter::RasterOp_SourceAndDestination;
-    case SRCPAINT:
-        return QPainter::RasterOp_SourceOrDestination;
-    case SRCINVERT:
-        return QPainter::RasterOp_SourceXorDestination;
-    case NOTSRCCOPY:
-        return QPainter::RasterOp_NotSource;
-    default:
-        return QPainter::CompositionMode_SourceOver;
-    }
 }
 
 // The pixels a blit rectangle covers: a negative width starting at x covers
@@ -163,249 +102,6 @@ QImage DecodeDib(const void* bits, const BITMAPINFOHEADER* info)
 
 }  // namespace
 
-// The state and the painter behind one CDC.
-class DCSurface {
-public:
-    DCState state;
-    std::vector<DCState> saved;
-    HBITMAP bitmap;
-    mutable QPainter painter;
-    bool pathOpen = false;
-    bool pathReady = false;
-    QPainterPath path;
-
-    QImage* Target() const { return bitmap ? &bitmap->DrawingSurface().Image() : nullptr; }
-
-    void End() const
-    {
-        if (painter.isActive())
-            painter.end();
-    }
-
-    QTransform Mapping() const
-    {
-        const double sx = static_cast<double>(state.viewportExt.cx) / state.windowExt.cx;
-        const double sy = static_cast<double>(state.viewportExt.cy) / state.windowExt.cy;
-        return QTransform(sx, 0, 0, sy, state.viewportOrg.x - state.windowOrg.x * sx,
-                          state.viewportOrg.y - state.windowOrg.y * sy);
-    }
-
-    // The painter, active on the bitmap, in logical units, clipped, with the
-    // raster operation; none when there is nothing to draw on.
-    QPainter* Begin(bool logical = true) const
-    {
-        QImage* target = Target();
-        if (!target)
-            return nullptr;
-        if (!painter.isActive() && !painter.begin(target))
-            return nullptr;
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setRenderHint(QPainter::TextAntialiasing, true);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, state.stretchMode == HALFTONE);
-        painter.setWorldTransform(QTransform());
-        if (state.clip)
-            painter.setClipRegion(*state.clip);
-        else
-            painter.setClipping(false);
-        if (logical)
-            painter.setWorldTransform(Mapping());
-        painter.setBackgroundMode(state.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-        painter.setBackground(QBrush(ToQColor(state.bkColour)));
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        return &painter;
-    }
-
-    double Scale() const
-    {
-        const QTransform mapping = Mapping();
-        return std::max(std::abs(mapping.m11()), std::abs(mapping.m22()));
-    }
-
-    QPen Pen() const
-    {
-        const LOGPEN& logPen = state.pen->GetLogPen();
-        if (logPen.lopnStyle == PS_NULL)
-            return QPen(Qt::NoPen);
-        COLORREF colour = logPen.lopnColor;
-        if (state.rop2 == R2_BLACK)
-            colour = RGB(0, 0, 0);
-        else if (state.rop2 == R2_WHITE)
-            colour = RGB(255, 255, 255);
-        const int width = logPen.lopnWidth.x;
-        const bool dashed = logPen.lopnStyle >= PS_DASH && logPen.lopnStyle <= PS_DASHDOTDOT;
-        if (width == 0 || (width == 1 && (dashed || Scale() <= 1.0))) {
-            QPen pen(ToQColor(colour), 0);
-            pen.setCosmetic(true);
-            if (dashed)
-                pen.setDashPattern(DashPattern(logPen.lopnStyle));
-            pen.setCapStyle(Qt::FlatCap);
-            return pen;
-        }
-        QPen pen(ToQColor(colour), width);
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        return pen;
-    }
-
-    QBrush Brush(const HBRUSH& brush) const
-    {
-        const LOGBRUSH& logBrush = brush->GetLogBrush();
-        switch (logBrush.lbStyle) {
-        case BS_HOLLOW:
-            return QBrush(Qt::NoBrush);
-        case BS_HATCHED: {
-            static const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
-                                                     Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-            return QBrush(ToQColor(logBrush.lbColor), hatches[logBrush.lbHatch]);
-        }
-        case BS_PATTERN:
-            return QBrush(brush->GetPattern()->CurrentPixels().Image());
-        default:
-            return QBrush(ToQColor(logBrush.lbColor));
-        }
-    }
-
-    QPainter::CompositionMode PenMode() const
-    {
-        switch (state.rop2) {
-        case R2_XORPEN:
-            return QPainter::RasterOp_SourceXorDestination;
-        case R2_NOTXORPEN:
-            return QPainter::RasterOp_NotSourceXorDestination;
-        case R2_NOT:
-            return QPainter::RasterOp_NotDestination;
-        default:
-            return QPainter::CompositionMode_SourceOver;
-        }
-    }
-
-    // Draws or, inside BeginPath/EndPath, records a shape.
-    bool Shape(const QPainterPath& shape, bool fill)
-    {
-        if (pathOpen) {
-            path.addPath(shape);
-            return true;
-        }
-        QPainterPath filled = shape;
-        filled.setFillRule(state.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
-        return Paint(filled, true, fill);
-    }
-
-    bool Paint(const QPainterPath& shape, bool stroke, bool fill)
-    {
-        QPainter* p = Begin();
-        if (!p)
-            return Target() == nullptr;
-        p->setCompositionMode(PenMode());
-        p->setPen(stroke ? Pen() : QPen(Qt::NoPen));
-        p->setBrush(fill ? Brush(state.brush) : QBrush(Qt::NoBrush));
-        p->drawPath(shape);
-        return true;
-    }
-
-    // Draws a 32-bit image into a device rectangle (negative sizes mirror).
-    bool Blit(const QImage& source, const QRect& sourceRect, int x, int y, int width, int height,
-              std::uint32_t rop) const
-    {
-        QPainter* p = Begin(false);
-        if (!p)
-            return Target() == nullptr;
-        QImage part = source.copy(sourceRect);
-        if (width < 0 || height < 0)
-            part = part.mirrored(width < 0, height < 0);
-        p->setCompositionMode(BlitMode(rop));
-        p->drawImage(QRect(x, y, std::abs(width), std::abs(height)), part);
-        return true;
-    }
-
-    QRect DeviceRect(int x, int y, int width, int height) const
-    {
-        POINT corners[2] = {{x, y}, {x + width, y + height}};
-        MapToDevice(corners, 2);
-        return QRect(corners[0].x, corners[0].y, corners[1].x - corners[0].x, corners[1].y - corners[0].y);
-    }
-
-    void MapToDevice(POINT* points, int count) const
-    {
-        for (int i = 0; i < count; ++i) {
-            points[i].x = MulDiv(points[i].x - state.windowOrg.x, state.viewportExt.cx, state.windowExt.cx)
-                + state.viewportOrg.x;
-            points[i].y = MulDiv(points[i].y - state.windowOrg.y, state.viewportExt.cy, state.windowExt.cy)
-                + state.viewportOrg.y;
-        }
-    }
-
-    void MapToLogical(POINT* points, int count) const
-    {
-        for (int i = 0; i < count; ++i) {
-            points[i].x = MulDiv(points[i].x - state.viewportOrg.x, state.windowExt.cx, state.viewportExt.cx)
-                + state.windowOrg.x;
-            points[i].y = MulDiv(points[i].y - state.viewportOrg.y, state.windowExt.cy, state.viewportExt.cy)
-                + state.windowOrg.y;
-        }
-    }
-
-    // The extents a fixed mapping mode implies.
-    void FixExtents()
-    {
-        const int ppi = kPixelsPerInch;
-        int units = 0;
-        switch (state.mapMode) {
-        case MM_TEXT:
-            state.windowExt = {1, 1};
-            state.viewportExt = {1, 1};
-            return;
-        case MM_LOMETRIC:
-            units = 254;
-            break;
-        case MM_HIMETRIC:
-            units = 2540;
-            break;
-        case MM_LOENGLISH:
-            units = 100;
-            break;
-        case MM_HIENGLISH:
-            units = 1000;
-            break;
-        case MM_TWIPS:
-            units = 1440;
-            break;
-        default:
-            return;
-        }
-        state.windowExt = {units, units};
-        state.viewportExt = {ppi, -ppi};
-    }
-
-    // MM_ISOTROPIC keeps one unit the same length on both axes by shrinking
-    // the viewport extent of the axis with the larger scale.
-    void KeepIsotropic()
-    {
-        if (state.mapMode != MM_ISOTROPIC)
-            return;
-        const double sx = std::abs(static_cast<double>(state.viewportExt.cx) / state.windowExt.cx);
-        const double sy = std::abs(static_cast<double>(state.viewportExt.cy) / state.windowExt.cy);
-        const auto sign = [](int value) { return value < 0 ? -1 : 1; };
-        if (sx < sy)
-            state.viewportExt.cy = sign(state.viewportExt.cy) * RoundHalfAwayFromZero(sx * std::abs(state.windowExt.cy));
-        else if (sy < sx)
-            state.viewportExt.cx = sign(state.viewportExt.cx) * RoundHalfAwayFromZero(sy * std::abs(state.windowExt.cx));
-    }
-
-    QRegion WholeSurface() const
-    {
-        const QImage* target = Target();
-        return target ? QRegion(target->rect()) : QRegion();
-    }
-
-    int ClipKind() const
-    {
-        const QRegion region = state.clip ? *state.clip : WholeSurface();
-        if (region.isEmpty())
-            return NULLREGION;
-        return region.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
-    }
-};
 
 CDC::CDC() : m_surface(std::make_unique<DCSurface>())
 {
@@ -602,25 +298,24 @@ bool CDC::DPtoLP(POINT* points, int count) const
 
 int CDC::GetDeviceCaps(int index) const
 {
-    const QImage* target = m_surface->Target();
-    const int width = target ? target->width() : 0;
-    const int height = target ? target->height() : 0;
+    const QRect surface = m_surface->SurfaceRect();
     switch (index) {
     case TECHNOLOGY:
-        return DT_RASDISPLAY;
+        return m_surface->printing ? DT_RASPRINTER : DT_RASDISPLAY;
     case LOGPIXELSX:
+        return m_surface->dpiX;
     case LOGPIXELSY:
-        return kPixelsPerInch;
+        return m_surface->dpiY;
     case HORZRES:
     case PHYSICALWIDTH:
-        return width;
+        return surface.width();
     case VERTRES:
     case PHYSICALHEIGHT:
-        return height;
+        return surface.height();
     case HORZSIZE:
-        return width * 254 / (kPixelsPerInch * 10);
+        return surface.width() * 254 / (m_surface->dpiX * 10);
     case VERTSIZE:
-        return height * 254 / (kPixelsPerInch * 10);
+        return surface.height() * 254 / (m_surface->dpiY * 10);
     case BITSPIXEL:
         return 32;
     case PLANES:
@@ -636,7 +331,7 @@ int CDC::GetDeviceCaps(int index) const
 
 bool CDC::IsPrinting() const
 {
-    return false;
+    return m_surface->printing;
 }
 
 POINT CDC::MoveTo(int x, int y)
@@ -733,7 +428,7 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF colour)
         || (m_surface->state.clip && !m_surface->state.clip->contains(QPoint(point.x, point.y))))
         return CLR_INVALID;
     m_surface->End();
-    target->setPixel(point.x, point.y, ToQColor(colour).rgb());
+    target->setPixel(point.x, point.y, DCSurface::Colour(colour).rgb());
     return colour;
 }
 
@@ -890,7 +585,7 @@ bool CDC::TextOut(int x, int y, const std::string& text)
     frame.scale(std::abs(mapping.m11()), std::abs(mapping.m22()));
     p->setWorldTransform(frame);
     if (state.bkMode == OPAQUE)
-        p->fillRect(QRect(left, baseline - metrics.tmAscent, width, metrics.tmHeight), ToQColor(state.bkColour));
+        p->fillRect(QRect(left, baseline - metrics.tmAscent, width, metrics.tmHeight), DCSurface::Colour(state.bkColour));
     if (glyphs.isEmpty())
         return true;
     QGlyphRun run;
@@ -899,7 +594,7 @@ bool CDC::TextOut(int x, int y, const std::string& text)
     run.setPositions(positions);
     run.setUnderline(state.font->GetLogFont().lfUnderline != 0);
     run.setStrikeOut(state.font->GetLogFont().lfStrikeOut != 0);
-    p->setPen(ToQColor(state.textColour));
+    p->setPen(DCSurface::Colour(state.textColour));
     p->drawGlyphRun(QPointF(left, baseline), run);
     return true;
 }

@@ -10,7 +10,8 @@ class DCSurface;
 
 // A device context: the GDI drawing model over Qt's painter. A new CDC is a
 // memory context compatible with the screen, holding a 1 x 1 bitmap until one
-// is selected; drawing lands in the selected bitmap. Objects are selected and
+// is selected; drawing lands in the selected bitmap (CPaintDeviceDC draws on
+// a window or a printer instead). Objects are selected and
 // the previous one comes back; SaveDC/RestoreDC nest the attributes (not the
 // bitmap). Coordinates are logical units mapped to device pixels by the
 // mapping mode. 8-bit text is decoded as UTF-8 when valid, else Windows-1252.
@@ -18,7 +19,7 @@ class DCSurface;
 class CDC {
 public:
     CDC();
-    ~CDC();
+    virtual ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
@@ -137,6 +138,9 @@ public:
     // Finishes pending drawing into the selected bitmap (done for you before
     // the bitmap is read).
     void Flush() const;
+
+protected:
+    DCSurface& Surface() { return *m_surface; }
 
 private:
     std::unique_ptr<DCSurface> m_surface;

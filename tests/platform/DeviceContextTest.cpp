@@ -114,6 +114,24 @@ TEST(DeviceContext, BezierCurvePassesThroughItsMidpoint)
     EXPECT_NEAR(ink.top, 14, 1);
 }
 
+TEST(DeviceContext, NotXorPenDrawsARubberBandThatASecondPassErases)
+{
+    quorrel_test::DibCanvas canvas(20, 20);
+    CDC& dc = canvas.DC();
+    dc.FillRect(RECT{0, 0, 10, 20}, CBrush::CreateSolidBrush(kBlue));
+    EXPECT_EQ(dc.SetROP2(R2_NOTXORPEN), R2_COPYPEN);
+    for (int pass = 0; pass < 2; ++pass) {
+        dc.MoveTo(0, 10);
+        dc.LineTo(19, 10);
+        if (pass == 0) {
+            EXPECT_EQ(canvas.Pixel(5, 10), RGB(255, 255, 0)) << "blue inverted";
+            EXPECT_EQ(canvas.Pixel(15, 10), kBlack);
+        }
+    }
+    EXPECT_EQ(canvas.Pixel(5, 10), kBlue);
+    EXPECT_EQ(canvas.Pixel(15, 10), kWhite);
+}
+
 TEST(DeviceContext, PathsAreStrokedAndFilledOnce)
 {
     quorrel_test::DibCanvas canvas(40, 40);
