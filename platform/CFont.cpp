@@ -9,8 +9,6 @@ CFont::CFont(const LOGFONT& logFont) : m_logFont(logFont)
     m_logFont.lfFaceName[LF_FACESIZE - 1] = '\0';
 }
 
-CFont::~CFont() = default;
-
 HFONT CFont::CreateFontIndirect(const LOGFONT& logFont)
 {
     return std::make_shared<const CFont>(logFont);
@@ -36,6 +34,6 @@ std::string CFont::GetFaceName() const
 const FontRealization& CFont::Realize() const
 {
     if (!m_realization)
-        m_realization = std::make_unique<FontRealization>(*this);
+        m_realization = FontRealization::For(*this);
     return *m_realization;
 }

@@ -14,7 +14,6 @@ class FontRealization;
 class CFont : public CGdiObject {
 public:
     explicit CFont(const LOGFONT& logFont);
-    ~CFont() override;
 
     static HFONT CreateFontIndirect(const LOGFONT& logFont);
     // The font of a fresh context: "Arial", 16 units high.
@@ -29,5 +28,5 @@ public:
 
 private:
     LOGFONT m_logFont;
-    mutable std::unique_ptr<FontRealization> m_realization;
+    mutable std::shared_ptr<const FontRealization> m_realization;
 };

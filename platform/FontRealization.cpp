@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -73,6 +75,19 @@ FontRealization::FontRealization(const CFont& font)
     m_metrics.tmUnderlined = logFont.lfUnderline ? 1 : 0;
     m_metrics.tmStruckOut = logFont.lfStrikeOut ? 1 : 0;
     m_metrics.tmCharSet = logFont.lfCharSet;
+}
+
+std::shared_ptr<const FontRealization> FontRealization::For(const CFont& font)
+{
+    const LOGFONT& logFont = font.GetLogFont();
+    using Key = std::tuple<std::string, int, int, int, int, int, int>;
+    static std::map<Key, std::shared_ptr<const FontRealization>> realizations;
+    const Key key(font.GetFaceName(), logFont.lfHeight, logFont.lfWeight, logFont.lfItalic, logFont.lfUnderline,
+                  logFont.lfStrikeOut, logFont.lfCharSet);
+    auto& realization = realizations[key];
+    if (!realization)
+        realization = std::make_shared<const FontRealization>(font);
+    return realization;
 }
 
 void FontRealization::Layout(const QString& text, QList<quint32>& glyphs, std::vector<int>& advances) const

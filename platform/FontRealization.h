@@ -5,6 +5,7 @@
 #include <QRawFont>
 #include <QString>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ class CFont;
 class FontRealization {
 public:
     explicit FontRealization(const CFont& font);
+
+    // One realization for all fonts that differ only in their escapement,
+    // so rotated text (a font per character) does not match the face anew.
+    static std::shared_ptr<const FontRealization> For(const CFont& font);
 
     const TEXTMETRIC& Metrics() const { return m_metrics; }
     // The face at the em size, in logical units.
