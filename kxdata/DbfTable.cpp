@@ -4,6 +4,7 @@
 #include "kxdata/RaiseError.h"
 
 #include <cstring>
+#include <limits>
 
 namespace {
 constexpr int kHeaderSize = 32;
@@ -67,7 +68,8 @@ std::unique_ptr<DbfTable> DbfTable::Open(const std::string& path, const std::vec
     // holds, would make every read land outside the data.
     if (offset > table->m_nRecordLength && table->m_nRecordCount > 0)
         NotDbf(path);
-    if (table->m_nRecordCount * table->m_nRecordLength > file.Length() - table->m_nDataStart)
+    if (table->m_nRecordCount * table->m_nRecordLength > file.Length() - table->m_nDataStart ||
+        table->m_nRecordCount > std::numeric_limits<int32_t>::max())
         NotDbf(path);
 
     for (const std::string& name : wanted) {

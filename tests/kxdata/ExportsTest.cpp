@@ -123,6 +123,30 @@ TEST_F(ExportsTest, FlagNamesAndValuesPairUp)
     EXPECT_EQ(kx.Call(KxFlags, 1), Ok("SEX|LIVING|BIRTHORDER|MULTIBIRTH|ADOPTED|ANCE_INT|DESC_INT|"));
 }
 
+TEST(KxdataLibraryTest, MissingFieldsReadEmpty)
+{
+    // Without DESC_INT a table has no further flag fields, even when others follow.
+    ProjectWriter w;
+    w.RemoveField('$', "SPOULAST");
+    w.RemoveField('$', "DESC_INT");
+    w.AddField('$', "MYFLAG", 'C', 1);
+    w.RemoveField('N', "NPER");
+    w.AddPerson({.number = 5, .sex = "F", .more = {{"MYFLAG", "Y"}}});
+    w.AddName({.parts = {"Nobody"}});
+    std::filesystem::create_directories("missing");
+    w.Write("missing/P");
+    KxClient kx;
+    kx.Call(KxInit, 102400);
+    ASSERT_EQ(kx.Open("missing/P"), Ok(""));
+    EXPECT_EQ(kx.Call(KxIndiv, 5), Ok("5||F|||0||0|||||||"));
+    EXPECT_EQ(kx.Call(KxFlags, 1), Ok("SEX|LIVING|BIRTHORDER|MULTIBIRTH|ADOPTED|ANCE_INT|DESC_INT|"));
+    EXPECT_EQ(kx.Call(KxFlags, 0), Ok("F|||||||"));
+    EXPECT_EQ(kx.Call(KxName, 1), kEnd) << "a key column the table lacks holds 0 for every record";
+    kx.Call(KxIndiv, 0);
+    EXPECT_EQ(kx.Call(KxIndiv, -3), Ok("1|"));
+    kx.Close();
+}
+
 TEST_F(ExportsTest, NameListEndsForGood)
 {
     kx.Call(KxIndiv, 1);

@@ -22,10 +22,6 @@ std::string Number(int value)
     return std::to_string(value);
 }
 
-void Append(ProjectFields& fields, const ProjectFields& more)
-{
-    fields.insert(fields.end(), more.begin(), more.end());
-}
 
 void WriteFile(const std::string& path, const std::string& bytes)
 {
@@ -97,6 +93,19 @@ int ProjectWriter::AddRecord(char table, const ProjectFields& values)
     return record;
 }
 
+int ProjectWriter::AddTyped(char table, const ProjectFields& fields, const ProjectFields& more)
+{
+    // A field removed from the layout is left out when the record would only give it its default.
+    const DbfBuilder& builder = State(table).table;
+    ProjectFields kept;
+    for (const auto& field : fields) {
+        if (builder.FieldIndex(field.first) >= 0 || (!field.second.empty() && field.second != "0"))
+            kept.push_back(field);
+    }
+    kept.insert(kept.end(), more.begin(), more.end());
+    return AddRecord(table, kept);
+}
+
 void ProjectWriter::MarkDeleted(char table, int record)
 {
     State(table).table.MarkDeleted(record);
@@ -110,8 +119,7 @@ int ProjectWriter::AddPerson(const PersonRecordSpec& p)
                             {"REFERENCE", p.reference},   {"SPOULAST", p.spouseLast},
                             {"BIRTHORDER", p.birthOrder}, {"LIVING", p.living},
                             {"LAST_EDIT", p.lastEdit}};
-    Append(fields, p.more);
-    return AddRecord('$', fields);
+    return AddTyped('$', fields, p.more);
 }
 
 int ProjectWriter::AddName(const NameRecordSpec& n)
@@ -121,8 +129,7 @@ int ProjectWriter::AddName(const NameRecordSpec& n)
                             {"PRIMARY", n.primary},
                             {"NSURE", n.surety},
                             {"NNOTE", n.note}};
-    Append(fields, n.more);
-    return AddRecord('N', fields);
+    return AddTyped('N', fields, n.more);
 }
 
 int ProjectWriter::AddEvent(const EventRecordSpec& e)
@@ -137,38 +144,33 @@ int ProjectWriter::AddEvent(const EventRecordSpec& e)
                             {"EFOOT", e.note},
                             {"SENTENCE", e.sentence},
                             {"RECNO", Number(state.table.RecordCount() + 1)}};
-    Append(fields, e.more);
-    return AddRecord('G', fields);
+    return AddTyped('G', fields, e.more);
 }
 
 int ProjectWriter::AddParticipant(const ParticipantRecordSpec& p)
 {
     ProjectFields fields = {{"EPER", Number(p.person)}, {"GNUM", Number(p.event)}, {"PRIMARY", p.primary ? "T" : "F"}};
-    Append(fields, p.more);
-    return AddRecord('E', fields);
+    return AddTyped('E', fields, p.more);
 }
 
 int ProjectWriter::AddParentLink(const ParentLinkRecordSpec& l)
 {
     ProjectFields fields = {{"CHILD", Number(l.child)}, {"PARENT", Number(l.parent)}, {"PSURE", l.surety},
                             {"PRIMARY", l.primary ? "T" : "F"}, {"PTYPE", l.type}, {"PNOTE", l.note}};
-    Append(fields, l.more);
-    return AddRecord('F', fields);
+    return AddTyped('F', fields, l.more);
 }
 
 int ProjectWriter::AddTagType(const TagTypeRecordSpec& t)
 {
     ProjectFields fields = {{"ETYPENUM", Number(t.number)}, {"ETYPENAME", t.name}, {"ADMIN", Number(t.admin)},
                             {"ABBREV", t.abbrev}};
-    Append(fields, t.more);
-    return AddRecord('T', fields);
+    return AddTyped('T', fields, t.more);
 }
 
 int ProjectWriter::AddPlace(const PlaceRecordSpec& p)
 {
     ProjectFields fields = {{"RECNO", Number(p.number)}, {"PLACE", Join(p.parts, "$!&")}};
-    Append(fields, p.more);
-    return AddRecord('P', fields);
+    return AddTyped('P', fields, p.more);
 }
 
 int ProjectWriter::AddExhibit(const ExhibitRecordSpec& x)
@@ -184,15 +186,13 @@ int ProjectWriter::AddExhibit(const ExhibitRecordSpec& x)
         fields.emplace_back(kEmbedded[x.type - 1], x.data);
     if (!x.file.empty())
         fields.emplace_back(kExternal[x.type - 1], x.file);
-    Append(fields, x.more);
-    return AddRecord('I', fields);
+    return AddTyped('I', fields, x.more);
 }
 
 int ProjectWriter::AddSource(const SourceRecordSpec& s)
 {
     ProjectFields fields = {{"MAJNUM", Number(s.number)}, {"ABBREV", s.abbrev}, {"TITLE", s.title}};
-    Append(fields, s.more);
-    return AddRecord('M', fields);
+    return AddTyped('M', fields, s.more);
 }
 
 std::string ProjectWriter::FileName(const std::string& projectPath, char table, const std::string& extension)

@@ -23,7 +23,9 @@
 //   w.Write(dir + "/SMITH");  // SMITH__$.DBF, SMITH__N.DBF, SMITH__N.FPT, ...
 //
 // Every Add returns the record number (from 1) in its table; an event's number
-// is its record number. Values longer than their field throw std::length_error.
+// is its record number. Values longer than their field throw std::length_error,
+// unknown field names std::invalid_argument. The typed Adds leave out a field
+// that was removed from the layout unless they were given a value for it.
 class ProjectWriter {
 public:
     ProjectWriter();
@@ -61,6 +63,7 @@ private:
         MemoBuilder memo;
     };
     TableState& State(char table);
+    int AddTyped(char table, const ProjectFields& fields, const ProjectFields& more);
 
     std::map<char, TableState> m_tables;
     std::string m_order;  // table letters in writing order
