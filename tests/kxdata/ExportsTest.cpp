@@ -57,12 +57,23 @@ TEST(KxdataLibraryTest, ExportsOnlyTheKxFunctions)
     EXPECT_EQ(names, expected);
 }
 
+TEST(KxdataLibraryTest, BeforeInitNothingAnswers)
+{
+    // A fresh process, whatever the tests before did to the library.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            KxClient kx;
+            const KxReply indiv = kx.Call(KxIndiv, 1);
+            const KxReply open = kx.Open("anything");
+            std::exit(indiv.code == 0 && indiv.out.empty() && open.code == -5 ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
 TEST(KxdataLibraryTest, InitSizeAndOpenFailures)
 {
     KxClient kx;
-    // Before KxInit nothing answers.
-    EXPECT_EQ(kx.Call(KxIndiv, 1).code, 0);
-    EXPECT_EQ(kx.Open("anything").code, -5);
 
     const KxReply invalid = kx.Call(KxInit, 0);
     EXPECT_NE(invalid.code, 0);
@@ -84,9 +95,9 @@ TEST(KxdataLibraryTest, InitSizeAndOpenFailures)
     EXPECT_EQ(kx.Call(KxIndiv, 1), kEnd);
 
     // Names written on Windows still find the files.
-    EXPECT_EQ(kx.Open("family\\smith").code, -1);
-    kxdata_test::WriteFamilyProject("family");
-    EXPECT_EQ(kx.Open("family\\smith.znt"), Ok(""));
+    EXPECT_EQ(kx.Open("copied\\smith").code, -1);
+    kxdata_test::WriteFamilyProject("copied");
+    EXPECT_EQ(kx.Open("copied\\smith.znt"), Ok(""));
     EXPECT_TRUE(std::filesystem::exists("KXOPEN.BZY"));
     EXPECT_EQ(kx.Call(KxIndiv, 0), Ok("4|"));
     EXPECT_EQ(kx.Close(), Ok(""));

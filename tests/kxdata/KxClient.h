@@ -26,22 +26,21 @@ public:
     template <typename F, typename... Args>
     KxReply Call(F function, Args... args)
     {
-        m_out.assign(102400, '\x7F');
-        m_msg.assign(8192, '\x7F');
+        Fill();
         const int code = function(args..., m_out.data(), m_msg.data());
         return {code, m_out.data(), m_msg.data()};
     }
 
     KxReply Open(const std::string& path)
     {
-        m_msg.assign(8192, '\x7F');
+        Fill();
         const int code = KxOpen(path.c_str(), m_msg.data());
         return {code, std::string(), m_msg.data()};
     }
 
     KxReply Close()
     {
-        m_msg.assign(8192, '\x7F');
+        Fill();
         const int code = KxClose(m_msg.data());
         return {code, std::string(), m_msg.data()};
     }
@@ -59,6 +58,15 @@ public:
     const std::vector<char>& RawOut() const { return m_out; }
 
 private:
+    // Bytes the library did not write show as 0x7F; the last byte ends the text in any case.
+    void Fill()
+    {
+        m_out.assign(102400, '\x7F');
+        m_msg.assign(8192, '\x7F');
+        m_out.back() = '\0';
+        m_msg.back() = '\0';
+    }
+
     std::vector<char> m_out;
     std::vector<char> m_msg;
 };
