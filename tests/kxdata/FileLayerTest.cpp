@@ -286,6 +286,33 @@ TEST(KeyIndexTest, FindsNextInRecordOrder)
     EXPECT_EQ(KeyIndex({}).FindNext(0, 0), 0);
 }
 
+TEST(KeyIndexTest, AgreesWithAScanOfTheColumn)
+{
+    std::mt19937 random(5);
+    for (const int32_t spread : {50, 2000000000}) {
+        KeyColumn values;
+        for (int i = 0; i < 500; ++i)
+            values.push_back(static_cast<int32_t>(random() % 40) * (spread / 40) - 3);
+        const KeyIndex index(values);
+        auto scan = [&](int32_t start, int32_t key) {
+            for (int32_t p = std::max(start, 0) + 1; p <= static_cast<int32_t>(values.size()); ++p) {
+                if (values[static_cast<size_t>(p) - 1] == key)
+                    return p;
+            }
+            return 0;
+        };
+        // Lists walked from their last answer, interleaved with jumps anywhere.
+        int32_t positions[3] = {};
+        for (int step = 0; step < 5000; ++step) {
+            const int32_t key = values[random() % values.size()];
+            int32_t& position = positions[random() % 3];
+            const int32_t start = random() % 4 == 0 ? static_cast<int32_t>(random() % 520) - 10 : position;
+            position = index.FindNext(start, key);
+            ASSERT_EQ(position, scan(start, key)) << spread << ": " << start << " " << key;
+        }
+    }
+}
+
 }  // namespace
 
 namespace {
