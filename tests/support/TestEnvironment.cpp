@@ -22,8 +22,11 @@ std::filesystem::path EnterTestDirectory()
     std::filesystem::create_directories(g_directory / "config");
     std::filesystem::create_directories(g_directory / "home");
     std::filesystem::create_directories(g_directory / "work");
+    std::filesystem::create_directories(g_directory / "runtime");
+    std::filesystem::permissions(g_directory / "runtime", std::filesystem::perms::owner_all);
     setenv("XDG_CONFIG_HOME", (g_directory / "config").c_str(), 1);
     setenv("HOME", (g_directory / "home").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (g_directory / "runtime").c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::filesystem::current_path(g_directory / "work");
     return g_directory;

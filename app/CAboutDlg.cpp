@@ -1,4 +1,4 @@
-#include "app/AboutDlg.h"
+#include "app/CAboutDlg.h"
 
 #include "app/CommandLineInfo.h"
 

@@ -1,4 +1,4 @@
-#include "app/ResourceStrings.h"
+#include "platform/ResourceStrings.h"
 
 std::string ResourceStrings::Load(unsigned int id)
 {

@@ -1,6 +1,6 @@
-#include "app/ChildFrame.h"
+#include "app/CChildFrame.h"
 
-#include "app/QuorrelView.h"
+#include "app/CQuorrelView.h"
 #include "platform/QtText.h"
 
 CChildFrame::CChildFrame(const std::string& strTitle, QWidget* parent)

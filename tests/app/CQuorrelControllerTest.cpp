@@ -1,10 +1,10 @@
-#include "app/QuorrelController.h"
-#include "app/QuorrelView.h"
+#include "app/CQuorrelController.h"
+#include "app/CQuorrelView.h"
 #include "platform/CommandFile.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitMessage.h"
 #include "platform/WaitCursor.h"
-#include "tests/app/RecordingStatusBarHost.h"
+#include "tests/support/RecordingStatusBarHost.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/QuorrelView.h"
+#include "app/CQuorrelView.h"
 
-#include "app/QuorrelController.h"
+#include "app/CQuorrelController.h"
 
 #include <QPalette>
 

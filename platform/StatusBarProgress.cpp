@@ -1,6 +1,6 @@
-#include "app/StatusBarProgress.h"
+#include "platform/StatusBarProgress.h"
 
-#include "app/ResourceStrings.h"
+#include "platform/ResourceStrings.h"
 #include "platform/StatusBarHost.h"
 #include "platform/WaitCursor.h"
 

@@ -1,8 +1,8 @@
-#include "app/ResourceStrings.h"
-#include "app/StatusBarProgress.h"
+#include "platform/ResourceStrings.h"
+#include "platform/StatusBarProgress.h"
 #include "platform/QtStatusBarHost.h"
 #include "platform/WaitCursor.h"
-#include "tests/app/RecordingStatusBarHost.h"
+#include "tests/support/RecordingStatusBarHost.h"
 
 #include <QLabel>
 #include <QProgressBar>

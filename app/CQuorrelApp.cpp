@@ -1,8 +1,8 @@
-#include "app/QuorrelApp.h"
+#include "app/CQuorrelApp.h"
 
-#include "app/MainFrame.h"
-#include "app/QuorrelController.h"
-#include "app/QuorrelView.h"
+#include "app/CMainFrame.h"
+#include "app/CQuorrelController.h"
+#include "app/CQuorrelView.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/InformationDlg.h"
+#include "app/CInformationDlg.h"
 
 #include <QCoreApplication>
 #include <QLabel>
