@@ -21,11 +21,6 @@ void SetMessageBuffer(char* msg)
     g_message = msg;
 }
 
-char* MessageBuffer()
-{
-    return g_message;
-}
-
 void WriteMessage(const char* format, ...)
 {
     va_list args;

@@ -5,7 +5,6 @@
 // The message buffer of the export call in progress; RaiseError and the
 // end-of-list answers write into it. Null means "no buffer": nothing is written.
 void SetMessageBuffer(char* msg);
-char* MessageBuffer();
 
 // Writes the formatted text into the message buffer (at most kMessageLimit - 1
 // characters) without raising.

@@ -79,21 +79,26 @@ TEST(BlockFileTest, ReadsAcrossBlocksAndReportsEnd)
     for (size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>(i % 251);
     WriteBytes("blocks.bin", bytes);
-    auto file = BlockFile::Open("blocks.bin");
-    ASSERT_TRUE(file);
-    EXPECT_EQ(file->Length(), 5000);
-    file->SetPosition(4090);
-    unsigned char got[20];
-    EXPECT_EQ(file->Read(got, 20), 20);
-    EXPECT_EQ(BlockFile::Status(), BlockFile::kStatusOk);
-    for (int i = 0; i < 20; ++i)
-        EXPECT_EQ(got[i], (4090 + i) % 251);
-    file->SetPosition(4999);
-    EXPECT_EQ(file->ReadByte(), 4999 % 251);
-    EXPECT_EQ(file->ReadByte(), BlockFile::kStatusEnd);
-    EXPECT_EQ(BlockFile::Status(), BlockFile::kStatusEnd);
-    file->SetPosition(4995);
-    EXPECT_EQ(file->Read(got, 20), 5);
+    // Read block by block, and from a copy of the whole file made at open.
+    for (const int64_t preloadLimit : {int64_t{0}, int64_t{1} << 20}) {
+        auto file = BlockFile::Open("blocks.bin", preloadLimit);
+        ASSERT_TRUE(file);
+        EXPECT_EQ(file->Length(), 5000);
+        file->SetPosition(4090);
+        unsigned char got[20];
+        EXPECT_EQ(file->Read(got, 20), 20);
+        EXPECT_EQ(BlockFile::Status(), BlockFile::kStatusOk);
+        for (int i = 0; i < 20; ++i)
+            EXPECT_EQ(got[i], (4090 + i) % 251);
+        file->SetPosition(4999);
+        EXPECT_EQ(file->ReadByte(), 4999 % 251);
+        EXPECT_EQ(file->ReadByte(), BlockFile::kStatusEnd);
+        EXPECT_EQ(BlockFile::Status(), BlockFile::kStatusEnd);
+        file->SetPosition(4995);
+        EXPECT_EQ(file->Read(got, 20), 5);
+        file->SetPosition(-1);
+        EXPECT_EQ(file->ReadByte(), BlockFile::kStatusEnd);
+    }
     EXPECT_FALSE(BlockFile::Open("no-such-file"));
     std::filesystem::create_directories("a-directory");
     EXPECT_FALSE(BlockFile::Open("a-directory"));
