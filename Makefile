@@ -3,7 +3,13 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all build configure deps test demo clean
+# `make fuzz` builds the fuzz targets with clang in $(FUZZ_BUILD) and runs each
+# for FUZZ_SECONDS, starting from the seed corpus in fuzz/corpus.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= bmp jpeg pcx tiff targa archive
+
+.PHONY: all build configure deps test demo clean fuzz
 
 all: build
 
@@ -31,5 +37,16 @@ demo: deps
 	done; \
 	exit $$status
 
+fuzz: deps
+	@test -f $(FUZZ_BUILD)/build.ninja || cmake -S . -B $(FUZZ_BUILD) -G Ninja -DQUORREL_FUZZ=ON \
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/artifacts || exit 1; \
+		echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+		$(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -close_fd_mask=2 -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t- $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD) out
+	rm -rf $(BUILD) $(FUZZ_BUILD) out

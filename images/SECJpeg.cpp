@@ -72,14 +72,18 @@ boolean FillInputBuffer(j_decompress_ptr cinfo)
 
 void SkipInputData(j_decompress_ptr cinfo, long count)
 {
-    jpeg_source_mgr* source = cinfo->src;
-    while (count > static_cast<long>(source->bytes_in_buffer)) {
-        count -= static_cast<long>(source->bytes_in_buffer);
+    auto* source = reinterpret_cast<FileSource*>(cinfo->src);
+    while (count > static_cast<long>(source->pub.bytes_in_buffer)) {
+        count -= static_cast<long>(source->pub.bytes_in_buffer);
         FillInputBuffer(cinfo);
+        // Past the end only the stand-in marker is left: skipping further
+        // would fetch it again two bytes at a time.
+        if (source->ended)
+            return;
     }
     if (count > 0) {
-        source->next_input_byte += count;
-        source->bytes_in_buffer -= static_cast<std::size_t>(count);
+        source->pub.next_input_byte += count;
+        source->pub.bytes_in_buffer -= static_cast<std::size_t>(count);
     }
 }
 
