@@ -1,6 +1,7 @@
 #include "images/SECImage.h"
 
 #include "images/LittleEndian.h"
+#include "platform/CBitmap.h"
 
 #include <algorithm>
 #include <cstring>
@@ -97,17 +98,18 @@ bool SECImage::Serialize(ImageStream& archive)
 bool SECImage::BuildPalette()
 {
     Picture& p = m_picture;
-    p.m_palette.clear();
+    p.m_pPalette.reset();
     if (p.m_nBitsPerPixel > 8 || p.m_header.size() < kInfoHeaderBytes)
         return true;
     const std::size_t present = (p.m_header.size() - kInfoHeaderBytes) / 4;
     const std::size_t entries = std::max<std::size_t>(GetInfoHeader().biClrUsed, p.m_nPaletteCount);
-    p.m_palette.resize(std::min<std::size_t>(entries, 256));
-    for (std::size_t i = 0; i < p.m_palette.size() && i < present; ++i) {
+    std::vector<PALETTEENTRY> palette(std::min<std::size_t>(entries, 256));
+    for (std::size_t i = 0; i < palette.size() && i < present; ++i) {
         const std::uint8_t* quad = p.m_header.data() + kInfoHeaderBytes + 4 * i;
-        p.m_palette[i] = PALETTEENTRY{quad[2], quad[1], quad[0], 0};
+        palette[i] = PALETTEENTRY{quad[2], quad[1], quad[0], 0};
     }
-    return true;
+    p.m_pPalette = CPalette::CreatePalette(palette.data(), static_cast<int>(palette.size()));
+    return p.m_pPalette != nullptr;
 }
 
 bool SECImage::LoadFromPath(const std::string& path)
@@ -335,9 +337,52 @@ RGBQUAD SECImage::GetPaletteEntry(int index) const
     return RGBQUAD{q[0], q[1], q[2], q[3]};
 }
 
-const std::vector<PALETTEENTRY>* SECImage::GetPalette() const
+bool SECImage::CreateFromBitmap(const CDC* pDC, const HBITMAP& bitmap)
 {
-    return m_picture.m_palette.empty() ? nullptr : &m_picture.m_palette;
+    if (pDC == nullptr || !bitmap)
+        return false;
+    // Bitmaps of the true-colour display have 24 or 32 bits a pixel: the
+    // picture takes them at 24.
+    const BITMAP format = bitmap->GetBitmap();
+    return LoadKeepingPrevious([&] {
+        if (!InitPicture(format.bmWidth, format.bmHeight, 24))
+            return false;
+        BITMAPINFOHEADER header = GetInfoHeader();
+        if (pDC->GetDIBits(bitmap, 0, static_cast<unsigned>(format.bmHeight), m_picture.m_pixels.data(), &header,
+                DIB_RGB_COLORS) != format.bmHeight)
+            return false;
+        header.biSizeImage = static_cast<std::uint32_t>(GetStride() * format.bmHeight);
+        PutInfoHeader(m_picture.m_header.data(), header);
+        return BuildPalette();
+    });
+}
+
+HBITMAP SECImage::MakeBitmap(const CDC* pDC) const
+{
+    if (!HasPicture() || !AreRowsAligned())
+        return nullptr;
+    HBITMAP bitmap = CBitmap::CreateCompatibleBitmap(pDC, m_picture.m_nWidth, m_picture.m_nHeight);
+    if (!bitmap)
+        return nullptr;
+    CDC memory;
+    const HBITMAP previous = memory.SelectObject(bitmap);
+    const int rows = memory.StretchDIBits(0, 0, m_picture.m_nWidth, m_picture.m_nHeight, 0, 0, m_picture.m_nWidth,
+        m_picture.m_nHeight, m_picture.m_pixels.data(), reinterpret_cast<const BITMAPINFOHEADER*>(m_picture.m_header.data()),
+        DIB_RGB_COLORS, SRCCOPY);
+    memory.SelectObject(previous);
+    return rows == m_picture.m_nHeight ? bitmap : nullptr;
+}
+
+int SECImage::DrawStretched(CDC* pDC, const RECT& destination, const RECT& source, std::uint32_t rop) const
+{
+    if (pDC == nullptr || !HasPicture() || !AreRowsAligned())
+        return 0;
+    // StretchDIBits counts source rows from the bottom of a bottom-up DIB.
+    const std::int32_t sourceHeight = source.bottom - source.top;
+    return pDC->StretchDIBits(destination.left, destination.top, destination.right - destination.left,
+        destination.bottom - destination.top, source.left, m_picture.m_nHeight - source.bottom,
+        source.right - source.left, sourceHeight, m_picture.m_pixels.data(),
+        reinterpret_cast<const BITMAPINFOHEADER*>(m_picture.m_header.data()), DIB_RGB_COLORS, rop);
 }
 
 bool SECImage::LoadKeepingPrevious(const std::function<bool()>& load)

@@ -3,7 +3,10 @@
 #include "images/ImageFile.h"
 #include "images/ImageStream.h"
 #include "images/SECRuntimeClass.h"
-#include "platform/WinTypes.h"
+#include "platform/CDC.h"
+#include "platform/CPalette.h"
+#include "platform/GdiHandles.h"
+#include "platform/GdiTypes.h"
 
 #include <cstdint>
 #include <functional>
@@ -59,8 +62,18 @@ public:
     const std::vector<std::uint8_t>& GetHeaderBlock() const { return m_picture.m_header; }
     BITMAPINFOHEADER GetInfoHeader() const;
     RGBQUAD GetPaletteEntry(int index) const;
-    // The palette object for a device context; null for 24-bit pictures.
-    const std::vector<PALETTEENTRY>* GetPalette() const;
+    // The palette object for a device context; none for 24-bit pictures.
+    HPALETTE GetPalette() const { return m_picture.m_pPalette; }
+
+    // Copies a bitmap into the object as a 24-bit picture; on failure the
+    // previous picture stays.
+    bool CreateFromBitmap(const CDC* pDC, const HBITMAP& bitmap);
+    // A new bitmap compatible with the context, holding the picture; none
+    // without a picture.
+    HBITMAP MakeBitmap(const CDC* pDC) const;
+    // Draws the source rectangle (picture pixels, y from the top) into the
+    // destination rectangle; returns the scan lines drawn.
+    int DrawStretched(CDC* pDC, const RECT& destination, const RECT& source, std::uint32_t rop) const;
 
 protected:
     // The largest pixel buffer a reader allocates.
@@ -106,7 +119,7 @@ private:
         std::int32_t m_nWidth = 0;
         std::int32_t m_nHeight = 0;
         std::uint16_t m_nPaletteCount = 0;
-        std::vector<PALETTEENTRY> m_palette;  // the palette object; empty when none
+        HPALETTE m_pPalette;  // none for 24-bit pictures
         std::vector<std::uint8_t> m_pixels;
         std::vector<std::uint8_t> m_header;   // BITMAPINFOHEADER + palette
     };

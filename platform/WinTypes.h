@@ -39,14 +39,6 @@ struct RGBQUAD {
     std::uint8_t rgbReserved = 0;
 };
 
-// One entry of a logical palette (red, green, blue order, unlike RGBQUAD).
-struct PALETTEENTRY {
-    std::uint8_t peRed = 0;
-    std::uint8_t peGreen = 0;
-    std::uint8_t peBlue = 0;
-    std::uint8_t peFlags = 0;
-};
-
 constexpr std::uint32_t BI_RGB = 0;
 constexpr std::uint32_t BI_RLE8 = 1;
 constexpr std::uint32_t BI_RLE4 = 2;

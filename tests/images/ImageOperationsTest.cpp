@@ -358,7 +358,7 @@ TEST(ArchiveForm, RoundTripsAndStopsAtThePictureEnd)
     EXPECT_EQ(MaxDifference(Pixels(loaded), Pixels(source)), 0);
     EXPECT_EQ(loaded.GetHeaderBlock(), source.GetHeaderBlock());
     ASSERT_NE(loaded.GetPalette(), nullptr);
-    EXPECT_EQ(loaded.GetPalette()->size(), 16u);
+    EXPECT_EQ(loaded.GetPalette()->GetEntries().size(), 16u);
     char next[4];
     ASSERT_EQ(in.Read(next, 4), 4u);
     EXPECT_EQ(std::string(next, 4), "NEXT");
@@ -384,7 +384,7 @@ TEST(ImageCopies, CopyIsDeepAndTakeEmptiesTheOther)
     ASSERT_TRUE(copy.MirrorRows());
     EXPECT_EQ(MaxDifference(Pixels(source), original), 0);
     ASSERT_NE(copy.GetPalette(), nullptr);
-    EXPECT_EQ(copy.GetPalette()->size(), 256u);
+    EXPECT_EQ(copy.GetPalette()->GetEntries().size(), 256u);
 
     SECTarga taken;
     ASSERT_TRUE(taken.TakeImage(source));
