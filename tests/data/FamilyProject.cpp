@@ -18,10 +18,10 @@ std::string Circa(int year)
 
 class Builder {
 public:
-    void Person(int number, const std::string& surname, const std::string& given, PersonRecordSpec spec = {})
+    void Person(int number, const std::string& surname, const std::string& given, PersonRecordSpec person = {})
     {
-        spec.number = number;
-        m_writer.AddPerson(spec);
+        person.number = number;
+        m_writer.AddPerson(person);
         m_writer.AddName({.person = number, .parts = {surname, "", given, ""}});
     }
 
