@@ -1,5 +1,6 @@
 #include "tools/projectwriter/ProjectWriter.h"
 
+#include "kxdata/TablePrefix.h"
 #include "tools/projectwriter/TableLayouts.h"
 
 #include <fstream>
@@ -197,15 +198,8 @@ int ProjectWriter::AddSource(const SourceRecordSpec& s)
 
 std::string ProjectWriter::FileName(const std::string& projectPath, char table, const std::string& extension)
 {
-    const std::string::size_type separator = projectPath.find_last_of("/\\");
-    const std::string::size_type nameStart = separator == std::string::npos ? 0 : separator + 1;
-    std::string base = projectPath.substr(nameStart);
-    const std::string::size_type dot = base.rfind('.');
-    if (dot != std::string::npos)
-        base.erase(dot);
-    while (base.size() < 7)
-        base += '_';
-    return projectPath.substr(0, nameStart) + base + table + "." + extension;
+    // The reader's own naming rule, so a written project is always found.
+    return TablePrefix(projectPath).FileName(table, ("." + extension).c_str());
 }
 
 void ProjectWriter::Write(const std::string& projectPath)
