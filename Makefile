@@ -2,6 +2,8 @@
 # builds and runs every test, `make demo` runs the sample command files into out/.
 BUILD ?= build
 CMAKE_FLAGS ?=
+# WERROR=ON makes warnings errors (developers and CI); it is read when $(BUILD) is configured.
+WERROR ?= OFF
 
 # `make fuzz` builds the fuzz targets with clang in $(FUZZ_BUILD) and runs each
 # for FUZZ_SECONDS, starting from the seed corpus in fuzz/corpus.
@@ -14,7 +16,7 @@ FUZZ_TARGETS ?= bmp jpeg pcx tiff targa archive
 all: build
 
 configure:
-	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) -G Ninja -DQUORREL_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD)

@@ -92,8 +92,13 @@ std::string LifeSpanFormatter::FormatLifeSpan(const std::string& birth, const st
             result = ReplaceWords(result, 0, 1);
         if (!Fits(result, maxLength))
             result = ReplaceWords(result, 1, 2);
-        if (!Fits(result, maxLength))
-            result = "(" + Year(B, false) + " - " + Year(D, true) + ")";
+        if (!Fits(result, maxLength)) {
+            result = "(";
+            result += Year(B, false);
+            result += " - ";
+            result += Year(D, true);
+            result += ')';
+        }
     }
     result = DateFormatter::CollapseBlanks(result);
     return result == "( - )" ? std::string() : result;

@@ -121,17 +121,13 @@ Document Load(const std::string& path)
     while (start < content.size()) {
         const std::size_t lf = content.find('\n', start);
         std::size_t end = lf == std::string::npos ? content.size() : lf;
-        std::string ending;
-        if (lf != std::string::npos) {
-            ending = "\n";
-            if (end > start && content[end - 1] == '\r') {
-                --end;
-                ending = "\r\n";
-            }
-            if (!newlineKnown) {
-                document.newline = ending;
-                newlineKnown = true;
-            }
+        const bool crlf = lf != std::string::npos && end > start && content[end - 1] == '\r';
+        if (crlf)
+            --end;
+        const char* const ending = lf == std::string::npos ? "" : crlf ? "\r\n" : "\n";
+        if (lf != std::string::npos && !newlineKnown) {
+            document.newline = ending;
+            newlineKnown = true;
         }
         document.lines.push_back(ParseLine(content.substr(start, end - start), ending));
         start = lf == std::string::npos ? content.size() : lf + 1;

@@ -56,7 +56,7 @@ TEST(NameFormatterTest, JoinsCleansAndShortensStepByStep)
          "Dr. John Paul Smith Jr."},
         {"unknown identifier", [](DatabaseOptions& o) { o.m_nZNTidentifier = 4; }, kDrJohn, "3", "R7", 0,
          "Dr. John Paul Smith Jr."},
-        {"blank name", [](DatabaseOptions& o) { o.m_sBlankName = "?"; }, "Smith~~~", "3", "", 0, "? Smith"},
+        {"blank name", [](DatabaseOptions& o) { o.m_sBlankName = std::string("?"); }, "Smith~~~", "3", "", 0, "? Smith"},
         {"blanks without limit", [](DatabaseOptions& o) { o.m_bAddBlanksForMissing = true; }, "Smith~~~", "3", "", 0,
          "_______________ Smith"},
         {"blanks with limit", [](DatabaseOptions& o) { o.m_bAddBlanksForMissing = true; }, "Smith~~~", "3", "", 30,

@@ -106,9 +106,9 @@ TEST(LifeSpanFormatterTest, ShorteningPasses)
     for (const SpanCase& c : cases) {
         DatabaseOptions options;
         options.m_nDateFormat = c.layout;
-        options.m_sWords[0][DatabaseOptions::Circa] = "circa";
-        options.m_sWords[1][DatabaseOptions::Circa] = "c.";
-        options.m_sWords[2][DatabaseOptions::Circa] = "c";
+        const std::string circa[] = {"circa", "c.", "c"};
+        for (std::size_t form = 0; form < std::size(circa); ++form)
+            options.m_sWords[form][DatabaseOptions::Circa] = circa[form];
         options.m_sWords[0][DatabaseOptions::Between] = "between";
         options.m_sWords[0][DatabaseOptions::And] = "and";
         const DateFormatter dates(options);

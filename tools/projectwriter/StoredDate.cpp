@@ -19,7 +19,12 @@ std::string StoredDate::Exact(int year, int month, int day)
 
 std::string StoredDate::Regular(char qualifier, const Day& first, const Day& second, bool questioned)
 {
-    return "1" + Digits(first) + qualifier + Digits(second) + (questioned ? '1' : '0');
+    std::string stored("1");
+    stored += Digits(first);
+    stored += qualifier;
+    stored += Digits(second);
+    stored += questioned ? '1' : '0';
+    return stored;
 }
 
 std::string StoredDate::Irregular(const std::string& text)

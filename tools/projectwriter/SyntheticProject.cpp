@@ -3,7 +3,20 @@
 #include "tools/projectwriter/ProjectWriter.h"
 
 #include <random>
+#include <string>
 #include <vector>
+
+namespace {
+
+// "Town 12": a word and a number.
+std::string Numbered(const char* word, int number)
+{
+    std::string text(word);
+    text += std::to_string(number);
+    return text;
+}
+
+}  // namespace
 
 SyntheticSizes SyntheticSizes::ForPersons(int persons)
 {
@@ -37,8 +50,8 @@ void BuildSyntheticProject(ProjectWriter& writer, const SyntheticSizes& sizes)
         writer.AddTagType({.number = t + 1, .name = kTags[t], .admin = kAdmin[t], .abbrev = std::string(kTags[t]).substr(0, 4)});
 
     for (int p = 1; p <= sizes.Places(); ++p)
-        writer.AddPlace({.number = p, .parts = {"", "Street " + std::to_string(p), "Town " + std::to_string(p % 997),
-                                                "County " + std::to_string(p % 97), "State", "Country", "", ""}});
+        writer.AddPlace({.number = p, .parts = {"", Numbered("Street ", p), Numbered("Town ", p % 997),
+                                                Numbered("County ", p % 97), "State", "Country", "", ""}});
 
     // Parent links: each child gets a father and then a mother, children taken from the end.
     std::vector<int> father(static_cast<size_t>(persons) + 1, 0);
@@ -57,7 +70,7 @@ void BuildSyntheticProject(ProjectWriter& writer, const SyntheticSizes& sizes)
                           .death = random() % 3 == 0 ? std::string() : anyDate(),
                           .father = father[static_cast<size_t>(p)],
                           .mother = mother[static_cast<size_t>(p)],
-                          .reference = "R" + std::to_string(p),
+                          .reference = Numbered("R", p),
                           .birthOrder = std::to_string(random() % 10),
                           .living = random() % 5 == 0 ? "Y" : "N"});
     }
@@ -65,7 +78,7 @@ void BuildSyntheticProject(ProjectWriter& writer, const SyntheticSizes& sizes)
     for (int n = 0; n < sizes.names; ++n) {
         const int person = n % persons + 1;
         writer.AddName({.person = person,
-                        .parts = {"Surname" + std::to_string(person % 1009), "Given" + std::to_string(n),
+                        .parts = {Numbered("Surname", person % 1009), Numbered("Given", n),
                                   "", "!Jr"},
                         .primary = n < persons ? "T" : "F"});
     }
