@@ -3,6 +3,7 @@
 #include "data/DatabaseOptions.h"
 #include "data/DisplayText.h"
 #include "data/ReplyText.h"
+#include "platform/ParseInt32.h"
 #include "platform/TextCodec.h"
 
 #include <array>
@@ -55,9 +56,9 @@ std::string DateFormatter::FormatDatePart(const std::string& date) const
 
 std::string DateFormatter::FormatDatePart(const std::string& date, std::int32_t layout) const
 {
-    const std::int32_t year = ReplyText::Integer(ReplyText::Token(date, 0, '/'));
-    const std::int32_t month = ReplyText::Integer(ReplyText::Token(date, 1, '/'));
-    const std::int32_t day = ReplyText::Integer(ReplyText::Token(date, 2, '/'));
+    const std::int32_t year = ParseInt32(ReplyText::Token(date, 0, '/'));
+    const std::int32_t month = ParseInt32(ReplyText::Token(date, 1, '/'));
+    const std::int32_t day = ParseInt32(ReplyText::Token(date, 2, '/'));
     const bool blanks = m_options.m_bAddBlanksForMissing;
 
     const std::string D = day != 0 ? std::to_string(day) : (blanks ? "__" : "");

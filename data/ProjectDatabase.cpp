@@ -4,6 +4,7 @@
 #include "data/ReplyText.h"
 #include "kxdata/kxdata.h"
 #include "platform/MessageBox.h"
+#include "platform/ParseInt32.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -44,7 +45,7 @@ std::string Field(const std::string& reply, int number)
 
 std::int32_t IntegerField(const std::string& reply, int number)
 {
-    return ReplyText::Integer(Field(reply, number));
+    return ParseInt32(Field(reply, number));
 }
 
 template <typename List>
@@ -279,7 +280,7 @@ std::string ProjectDatabase::BirthSortKey(std::int32_t person, const std::string
         key = SortableEventDate(key);
     if (key.empty())
         key = birth;
-    const std::string order = birthOrder == "?" ? "00" : Printf("%02d", ReplyText::Integer(birthOrder));
+    const std::string order = birthOrder == "?" ? "00" : Printf("%02d", ParseInt32(birthOrder));
     return order + key;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/CODIntProperty.h"
 
-#include <cstdlib>
+#include "platform/ParseInt32.h"
+
 #include <typeinfo>
 
 std::unique_ptr<CODProperty> CODIntProperty::Clone() const
@@ -27,7 +28,7 @@ std::string CODIntProperty::GetValueText() const
 
 void CODIntProperty::SetValueText(const std::string& text)
 {
-    SetInt(static_cast<int>(std::strtol(text.c_str(), nullptr, 10)));
+    SetInt(ParseInt32(text));
 }
 
 CODProperty::ValueType CODIntProperty::TypeOf(int /*nId*/) const

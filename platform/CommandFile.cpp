@@ -1,10 +1,11 @@
 #include "platform/CommandFile.h"
 
+#include "platform/ParseInt32.h"
 #include "platform/ProfileFile.h"
+#include "platform/WhiteSpace.h"
 
-#include <cctype>
 #include <cstdint>
-#include <limits>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -13,32 +14,15 @@ namespace {
 // The buffer every read is made with: values are cut to 254 characters.
 constexpr std::size_t kBufferSize = 255;
 
-bool IsWhiteSpace(char c)
+// Numbers are written with a blank before and after each, as " 12 " or " 200 200 255 ".
+std::string BlankSeparated(std::initializer_list<std::int32_t> numbers)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Optional blanks and sign, then decimal digits up to the first other character.
-std::int32_t ParseInt(const std::string& text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && IsWhiteSpace(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
+    std::string text(" ");
+    for (const std::int32_t number : numbers) {
+        text += std::to_string(number);
+        text += ' ';
     }
-    // Numbers beyond the 32-bit range stop at its ends instead of wrapping.
-    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    std::int64_t magnitude = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (magnitude < kLimit)
-            magnitude = magnitude * 10 + (text[i] - '0');
-    }
-    if (negative)
-        return static_cast<std::int32_t>(magnitude >= kLimit ? -kLimit : -magnitude);
-    return static_cast<std::int32_t>(magnitude >= kLimit ? kLimit - 1 : magnitude);
+    return text;
 }
 
 }  // namespace
@@ -82,7 +66,7 @@ bool CommandFile::GetBool(const std::string& section, const std::string& key) co
 
 std::int32_t CommandFile::GetLong(const std::string& section, const std::string& key) const
 {
-    return ParseInt(ReadRaw(section, key));
+    return ParseInt32(ReadRaw(section, key));
 }
 
 std::int32_t CommandFile::GetInt(const std::string& section, const std::string& key) const
@@ -100,7 +84,7 @@ COLORREF CommandFile::GetColor(const std::string& section, const std::string& ke
         if (position == std::string::npos)
             break;
         const std::size_t end = raw.find(' ', position);
-        component = ParseInt(raw.substr(position, end == std::string::npos ? std::string::npos : end - position));
+        component = ParseInt32(raw.substr(position, end == std::string::npos ? std::string::npos : end - position));
         position = end;
     }
     return RGB(static_cast<std::uint8_t>(components[0] & 0xFF), static_cast<std::uint8_t>(components[1] & 0xFF),
@@ -119,12 +103,10 @@ int CommandFile::WriteBool(const std::string& section, const std::string& key, b
 
 int CommandFile::WriteInt(const std::string& section, const std::string& key, std::int32_t value)
 {
-    return WriteString(section, key, " " + std::to_string(value) + " ");
+    return WriteString(section, key, BlankSeparated({value}));
 }
 
 int CommandFile::WriteColor(const std::string& section, const std::string& key, COLORREF value)
 {
-    return WriteString(section, key,
-        " " + std::to_string(GetRValue(value)) + " " + std::to_string(GetGValue(value)) + " "
-            + std::to_string(GetBValue(value)) + " ");
+    return WriteString(section, key, BlankSeparated({GetRValue(value), GetGValue(value), GetBValue(value)}));
 }

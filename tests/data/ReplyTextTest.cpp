@@ -23,14 +23,4 @@ TEST(ReplyTextTest, TokenCountsThePieceAfterTheLastSeparator)
         EXPECT_EQ(ProjectDatabase::Token(c.text, c.index, c.separator), c.expected) << c.text << " " << c.index;
 }
 
-TEST(ReplyTextTest, IntegerReadsTheLeadingNumber)
-{
-    const std::pair<const char*, std::int32_t> cases[] = {
-        {"42", 42}, {"  -7x", -7}, {"+3", 3}, {"", 0}, {"abc", 0}, {"0012", 12},
-        {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1},
-    };
-    for (const auto& [text, value] : cases)
-        EXPECT_EQ(ReplyText::Integer(text), value) << text;
-}
-
 }  // namespace

@@ -142,6 +142,8 @@ TEST(Property, BooleanAndIntegerText)
     EXPECT_EQ(number.GetValueText(), "-42");
     number.SetValueText("17");
     EXPECT_EQ(number.GetInt(), 17);
+    number.SetValueText("3000000000");
+    EXPECT_EQ(number.GetInt(), 2147483647);
 }
 
 TEST(Property, CopyFromTakesTheMaskedFieldsAndEqualsComparesValues)
