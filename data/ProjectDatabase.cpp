@@ -1,6 +1,7 @@
 #include "data/ProjectDatabase.h"
 
 #include "data/DisplayText.h"
+#include "data/ReplyFields.h"
 #include "data/ReplyText.h"
 #include "kxdata/kxdata.h"
 #include "platform/MessageBox.h"
@@ -15,6 +16,15 @@
 namespace {
 
 constexpr const char* kNoDate = "0000/00/00";
+
+// List arguments of the library: start the list over, go on with the next record.
+constexpr std::int32_t kRestart = 1;
+constexpr std::int32_t kContinue = 0;
+constexpr std::int32_t kChildLinks = 2;  // KxRelative: the current person's children
+
+// KxFlags: the names of the person table's flag fields, or the current person's values.
+constexpr std::int32_t kFlagNames = 1;
+constexpr std::int32_t kFlagValues = 0;
 
 std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
@@ -88,18 +98,23 @@ std::string ProjectDatabase::Message() const
 
 bool ProjectDatabase::Open()
 {
-    KxInit(kReplySize, m_reply.data(), m_message.data());
-    m_nLastCode = KxOpen(m_sPath.c_str(), m_message.data());
+    m_bOpen = false;
+    m_nLastCode = KxInit(kReplySize, m_reply.data(), m_message.data());
+    if (m_nLastCode == 0)
+        m_nLastCode = KxOpen(m_sPath.c_str(), m_message.data());
     if (m_nLastCode != 0) {
-        MessageBox::Show(Printf("Error Opening Database %s\nError Number = %d\n Error Message = %s\n", m_sPath.c_str(),
-                                m_nLastCode, Message().c_str()));
-        m_bOpen = false;
+        MessageBox::Show(OpenFailureText());
         return false;
     }
     m_bOpen = true;
     m_bLibraryOpen = true;
     m_flagNames.clear();
-    m_nLastCode = KxFlags(1, m_reply.data(), m_message.data());
+    // Without the flag names no box could tell its accent or living flag.
+    m_nLastCode = KxFlags(kFlagNames, m_reply.data(), m_message.data());
+    if (m_nLastCode != 0) {
+        Fail(m_nLastCode, OpenFailureText());
+        return false;
+    }
     const std::string names = Reply();
     for (std::size_t i = 0; i < kMaxFlagNames; ++i) {
         std::string name = ReplyText::Token(names, static_cast<int>(i), '|');
@@ -115,13 +130,34 @@ void ProjectDatabase::LoadOptions(const CommandFile& file)
     m_options.Load(file);
 }
 
-void ProjectDatabase::FailRead(std::int32_t person, std::int32_t code)
+std::string ProjectDatabase::OpenFailureText() const
+{
+    return Printf("Error Opening Database %s\nError Number = %d\n Error Message = %s\n", m_sPath.c_str(), m_nLastCode,
+                  Message().c_str());
+}
+
+void ProjectDatabase::Fail(std::int32_t code, const std::string& text)
 {
     m_bOpen = false;
     if (code < 0)
         m_bLibraryOpen = false;
-    MessageBox::Show(Printf("Error Reading Individual %d\nError Number = %d\n Error Message = %s\n", person, code,
-                            Message().c_str()));
+    MessageBox::Show(text);
+}
+
+void ProjectDatabase::FailRead(std::int32_t person, std::int32_t code)
+{
+    Fail(code, Printf("Error Reading Individual %d\nError Number = %d\n Error Message = %s\n", person, code,
+                      Message().c_str()));
+}
+
+bool ProjectDatabase::RestoreCurrentPerson()
+{
+    m_nLastCode = KxIndiv(m_nCurrentPerson, m_reply.data(), m_message.data());
+    if (m_nLastCode != 0) {
+        FailRead(m_nCurrentPerson, m_nLastCode);
+        return false;
+    }
+    return true;
 }
 
 void ProjectDatabase::EndsWalk(std::int32_t code)
@@ -137,14 +173,11 @@ std::int32_t ProjectDatabase::GetPersonCount()
         return 0;
     m_nLastCode = KxIndiv(0, m_reply.data(), m_message.data());
     if (m_nLastCode != 0) {
-        m_bOpen = false;
-        if (m_nLastCode < 0)
-            m_bLibraryOpen = false;
-        MessageBox::Show(Printf("Error Reading Database\n Record Count = %d\nError Number = %d\n Error Message = %s\n",
-                                m_nCurrentPerson, m_nLastCode, Message().c_str()));
+        Fail(m_nLastCode, Printf("Error Reading Database\n Record Count = %d\nError Number = %d\n Error Message = %s\n",
+                                 m_nCurrentPerson, m_nLastCode, Message().c_str()));
         return 0;
     }
-    return IntegerField(Reply(), 1);
+    return IntegerField(Reply(), PersonField::kCount);
 }
 
 bool ProjectDatabase::ReadPerson(std::int32_t person)
@@ -166,22 +199,26 @@ bool ProjectDatabase::ReadPerson(std::int32_t person)
     }
     const std::string reply = Reply();
     m_record.m_nId = person;
-    m_record.m_sReference = Field(reply, 2);
-    m_record.m_sSex = Field(reply, 3);
-    m_record.m_sBirth = Field(reply, 4);
-    m_record.m_sDeath = Field(reply, 5);
-    m_record.m_sFatherSurety = Field(reply, 7);
+    m_record.m_sReference = Field(reply, PersonField::kReference);
+    m_record.m_sSex = Field(reply, PersonField::kSex);
+    m_record.m_sBirth = Field(reply, PersonField::kBirth);
+    m_record.m_sDeath = Field(reply, PersonField::kDeath);
+    m_record.m_sFatherSurety = Field(reply, PersonField::kFatherSurety);
     if (m_record.m_sFatherSurety.empty())
         m_record.m_sFatherSurety = " ";
-    m_record.m_nFather = IsSuretyAccepted(m_record.m_sFatherSurety) ? IntegerField(reply, 6) : 0;
-    m_record.m_sMotherSurety = Field(reply, 9);
+    m_record.m_nFather = IsSuretyAccepted(m_record.m_sFatherSurety) ? IntegerField(reply, PersonField::kFather) : 0;
+    m_record.m_sMotherSurety = Field(reply, PersonField::kMotherSurety);
     if (m_record.m_sMotherSurety.empty())
         m_record.m_sMotherSurety = " ";
-    m_record.m_nMother = IsSuretyAccepted(m_record.m_sMotherSurety) ? IntegerField(reply, 8) : 0;
-    m_record.m_sBirthOrder = Field(reply, 11);
+    m_record.m_nMother = IsSuretyAccepted(m_record.m_sMotherSurety) ? IntegerField(reply, PersonField::kMother) : 0;
+    m_record.m_sBirthOrder = Field(reply, PersonField::kBirthOrder);
 
     m_flagValues.clear();
-    m_nLastCode = KxFlags(0, m_reply.data(), m_message.data());
+    m_nLastCode = KxFlags(kFlagValues, m_reply.data(), m_message.data());
+    if (m_nLastCode != 0) {
+        FailRead(person, m_nLastCode);
+        return false;
+    }
     const std::string values = Reply();
     for (const auto& [index, name] : m_flagNames)
         m_flagValues[name] = ReplyText::Token(values, static_cast<int>(index), '|');
@@ -223,16 +260,16 @@ void ProjectDatabase::WalkPrincipalEvents(std::int32_t person, Visit visit)
     // Person 0 and below stand for empty records, which take part in no event.
     if (!m_bOpen || person <= 0)
         return;
-    for (std::int32_t restart = 1;; restart = 0) {
+    for (std::int32_t restart = kRestart;; restart = kContinue) {
         m_nLastCode = KxWitness(restart, m_reply.data(), m_message.data());
         if (m_nLastCode != 0) {
             EndsWalk(m_nLastCode);
             return;
         }
         const std::string witness = Reply();
-        if (!Field(witness, 1).starts_with("T"))
+        if (!Field(witness, WitnessField::kPrimary).starts_with("T"))
             continue;
-        m_nLastCode = KxEventDirect(IntegerField(witness, 2), m_reply.data(), m_message.data());
+        m_nLastCode = KxEventDirect(IntegerField(witness, WitnessField::kEvent), m_reply.data(), m_message.data());
         if (m_nLastCode < 0) {
             EndsWalk(m_nLastCode);
             return;
@@ -241,20 +278,26 @@ void ProjectDatabase::WalkPrincipalEvents(std::int32_t person, Visit visit)
             continue;  // a participation whose event is gone
         Event event;
         event.reply = Reply();
-        event.etype = IntegerField(event.reply, 1);
+        event.etype = IntegerField(event.reply, EventField::kType);
+        event.other = IntegerField(event.reply, EventField::kSecondPrincipal);
+        if (event.other == person)
+            event.other = IntegerField(event.reply, EventField::kFirstPrincipal);
         std::string tag;
         ReadTagType(event.etype, tag);
         if (!m_bOpen)
             return;
-        event.admin = IntegerField(tag, 1);
-        event.abbreviation = Field(tag, 3);
+        event.admin = IntegerField(tag, TagField::kGroup);
+        event.abbreviation = Field(tag, TagField::kAbbreviation);
         if (visit(event))
             return;
     }
 }
 
-std::string ProjectDatabase::SortableEventDate(std::string key)
+std::string ProjectDatabase::EventSortDate(const std::string& event)
 {
+    std::string key = Field(event, EventField::kSortDate);
+    if (key.empty())
+        key = Field(event, EventField::kDate);
     const std::size_t colon = key.find(':');
     if (colon != std::string::npos)
         key = key.substr(colon + 1) + key.substr(0, colon + 1);
@@ -266,18 +309,12 @@ std::string ProjectDatabase::SortableEventDate(std::string key)
 std::string ProjectDatabase::BirthSortKey(std::int32_t person, const std::string& birth, const std::string& birthOrder)
 {
     std::string key;
-    bool found = false;
     WalkPrincipalEvents(person, [&](const Event& event) {
-        if (event.admin != 4)
+        if (event.admin != EventGroup::kBirth)
             return false;
-        found = true;
-        key = Field(event.reply, 16);
-        if (key.empty())
-            key = Field(event.reply, 8);
+        key = EventSortDate(event.reply);
         return true;
     });
-    if (found)
-        key = SortableEventDate(key);
     if (key.empty())
         key = birth;
     const std::string order = birthOrder == "?" ? "00" : Printf("%02d", ParseInt32(birthOrder));
@@ -305,13 +342,13 @@ int ProjectDatabase::ReadSiblings()
             FailRead(parent, m_nLastCode);
             return -1;
         }
-        for (std::int32_t which = 2;; which = 0) {
+        for (std::int32_t which = kChildLinks;; which = kContinue) {
             m_nLastCode = KxRelative(which, m_reply.data(), m_message.data());
             if (m_nLastCode != 0) {
                 EndsWalk(m_nLastCode);
                 break;
             }
-            const std::int32_t child = IntegerField(Reply(), 1);
+            const std::int32_t child = IntegerField(Reply(), RelativeField::kPerson);
             if (child != m_nCurrentPerson)
                 candidates.insert(child);
         }
@@ -325,18 +362,16 @@ int ProjectDatabase::ReadSiblings()
             return -1;
         }
         const std::string reply = Reply();
-        if (IntegerField(reply, 6) != m_record.m_nFather || IntegerField(reply, 8) != m_record.m_nMother)
+        if (IntegerField(reply, PersonField::kFather) != m_record.m_nFather
+            || IntegerField(reply, PersonField::kMother) != m_record.m_nMother)
             continue;
-        std::string key = BirthSortKey(candidate, Field(reply, 4), Field(reply, 11));
+        std::string key = BirthSortKey(candidate, Field(reply, PersonField::kBirth), Field(reply, PersonField::kBirthOrder));
         if (!m_bOpen)
             return -1;
         m_siblings.emplace_back(std::move(key), candidate);
     }
-    m_nLastCode = KxIndiv(m_nCurrentPerson, m_reply.data(), m_message.data());
-    if (m_nLastCode != 0) {
-        FailRead(m_nCurrentPerson, m_nLastCode);
+    if (!RestoreCurrentPerson())
         return -1;
-    }
     SortByKey(m_siblings);
     return static_cast<int>(m_siblings.size());
 }
@@ -354,30 +389,18 @@ int ProjectDatabase::ReadSpouses()
     if (!m_bOpen)
         return -1;
     WalkPrincipalEvents(m_nCurrentPerson, [&](const Event& event) {
-        std::int32_t other = IntegerField(event.reply, 5);
-        if (other == m_nCurrentPerson)
-            other = IntegerField(event.reply, 2);
-        if (event.admin != 6 || other <= 0)
+        if (event.admin != EventGroup::kMarriage || event.other <= 0)
             return false;
         const bool known = std::any_of(m_spouses.begin(), m_spouses.end(),
-                                       [other](const auto& spouse) { return spouse.second == other; });
-        if (known)
-            return false;
-        std::string key = Field(event.reply, 16);
-        if (key.empty())
-            key = Field(event.reply, 8);
-        m_spouses.emplace_back(SortableEventDate(key), other);
+                                       [&event](const auto& spouse) { return spouse.second == event.other; });
+        if (!known)
+            m_spouses.emplace_back(EventSortDate(event.reply), event.other);
         return false;
     });
     if (!m_bOpen)
         return -1;
-    if (m_nCurrentPerson > 0) {
-        m_nLastCode = KxIndiv(m_nCurrentPerson, m_reply.data(), m_message.data());
-        if (m_nLastCode != 0) {
-            FailRead(m_nCurrentPerson, m_nLastCode);
-            return -1;
-        }
-    }
+    if (m_nCurrentPerson > 0 && !RestoreCurrentPerson())
+        return -1;
     SortByKey(m_spouses);
     return static_cast<int>(m_spouses.size());
 }
@@ -397,17 +420,17 @@ int ProjectDatabase::ReadChildren(PersonNodeList& nodes)
     const std::int32_t person = m_nCurrentPerson;
     if (person <= 0)
         return static_cast<int>(nodes.size());  // an empty record has no children
-    for (std::int32_t which = 2;; which = 0) {
+    for (std::int32_t which = kChildLinks;; which = kContinue) {
         m_nLastCode = KxRelative(which, m_reply.data(), m_message.data());
         if (m_nLastCode != 0) {
             EndsWalk(m_nLastCode);
             break;
         }
         const std::string reply = Reply();
-        if (Field(reply, 3) != "T")
+        if (Field(reply, RelativeField::kPrimary) != "T")
             continue;
         auto node = std::make_unique<PersonNode>();
-        node->m_nId = IntegerField(reply, 1);
+        node->m_nId = IntegerField(reply, RelativeField::kPerson);
         node->m_sKind = "S";
         nodes.push_back(std::move(node));
     }
@@ -421,19 +444,16 @@ int ProjectDatabase::ReadChildren(PersonNodeList& nodes)
             return -1;
         }
         const std::string reply = Reply();
-        node.m_nFatherId = IntegerField(reply, 6);
-        node.m_nMotherId = IntegerField(reply, 8);
-        node.m_sSortKey = BirthSortKey(node.m_nId, Field(reply, 4), Field(reply, 11));
+        node.m_nFatherId = IntegerField(reply, PersonField::kFather);
+        node.m_nMotherId = IntegerField(reply, PersonField::kMother);
+        node.m_sSortKey = BirthSortKey(node.m_nId, Field(reply, PersonField::kBirth), Field(reply, PersonField::kBirthOrder));
         if (!m_bOpen)
             return -1;
     }
     std::stable_sort(nodes.begin() + static_cast<std::ptrdiff_t>(first), nodes.end(),
                      [](const auto& a, const auto& b) { return PersonNode::Precedes(*a, *b); });
-    m_nLastCode = KxIndiv(person, m_reply.data(), m_message.data());
-    if (m_nLastCode != 0) {
-        FailRead(person, m_nLastCode);
+    if (!RestoreCurrentPerson())
         return -1;
-    }
     return static_cast<int>(nodes.size());
 }
 
@@ -443,22 +463,20 @@ std::string ProjectDatabase::GetName(std::int32_t maxLength)
         return " ";
     if (m_nCurrentPerson < 0)
         return m_options.m_sUnknownPhrase;
-    for (std::int32_t restart = 1;; restart = 0) {
+    for (std::int32_t restart = kRestart;; restart = kContinue) {
         m_nLastCode = KxName(restart, m_reply.data(), m_message.data());
         if (m_nLastCode != 0) {
-            m_bOpen = false;
-            if (m_nLastCode < 0)
-                m_bLibraryOpen = false;
-            MessageBox::Show(Printf("Error Reading Individual's Name\n Individaul = %d\nError Number = %d\n"
-                                    " Error Message = %s\n",
-                                    m_nCurrentPerson, m_nLastCode, Message().c_str()));
+            Fail(m_nLastCode, Printf("Error Reading Individual's Name\n Individaul = %d\nError Number = %d\n"
+                                     " Error Message = %s\n",
+                                     m_nCurrentPerson, m_nLastCode, Message().c_str()));
             return {};
         }
-        if (Field(Reply(), 7) == "T")
+        if (Field(Reply(), NameField::kPrimary) == "T")
             break;
     }
     const std::string reply = Reply();
-    return m_names.FormatName(Field(reply, 1), Field(reply, 2), m_nCurrentPerson, m_record.m_sReference, maxLength);
+    return m_names.FormatName(Field(reply, NameField::kName), Field(reply, NameField::kSurety), m_nCurrentPerson,
+                              m_record.m_sReference, maxLength);
 }
 
 std::string ProjectDatabase::CleanPart(const std::string& part) const
@@ -522,7 +540,8 @@ int ProjectDatabase::GetDetailLines(const std::string& kind, std::vector<std::st
     lines.resize(std::max(lines.size(), entries.size() + 1));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const DetailEntry& entry = entries[i];
-        lines[i + 1] = kind == "M" && entry.m_nGroup == 6 ? GetDetailLine(entry, spouse) : GetDetailLine(entry);
+        lines[i + 1] =
+            kind == "M" && entry.m_nGroup == EventGroup::kMarriage ? GetDetailLine(entry, spouse) : GetDetailLine(entry);
     }
     return static_cast<int>(entries.size());
 }
@@ -531,15 +550,10 @@ std::string ProjectDatabase::GetDetailLine(const DetailEntry& entry, std::option
 {
     std::string line;
     WalkPrincipalEvents(m_nCurrentPerson, [&](const Event& event) {
-        if (spouse) {
-            std::int32_t other = IntegerField(event.reply, 5);
-            if (other == m_nCurrentPerson)
-                other = IntegerField(event.reply, 2);
-            if (other != *spouse)
-                return false;
-        }
-        const bool dateAccepted = IsSuretyAccepted(Field(event.reply, 9));
-        const bool placeAccepted = IsSuretyAccepted(Field(event.reply, 11));
+        if (spouse && event.other != *spouse)
+            return false;
+        const bool dateAccepted = IsSuretyAccepted(Field(event.reply, EventField::kDateSurety));
+        const bool placeAccepted = IsSuretyAccepted(Field(event.reply, EventField::kPlaceSurety));
         if (!dateAccepted && !placeAccepted)
             return false;
         if (entry.m_nType != 0 ? event.etype != entry.m_nType : event.admin != entry.m_nGroup)
@@ -547,21 +561,21 @@ std::string ProjectDatabase::GetDetailLine(const DetailEntry& entry, std::option
         if (entry.ShowsDate()) {
             line = event.abbreviation + " ";
             if (dateAccepted)
-                line += m_dates.FormatDate(Field(event.reply, 8)) + " ";
+                line += m_dates.FormatDate(Field(event.reply, EventField::kDate)) + " ";
         }
         if (entry.ShowsPlace()) {
             if (!m_options.m_sPlacePreposition.empty())
                 line += m_options.m_sPlacePreposition + " ";
             if (placeAccepted)
-                line += FormatPlace(IntegerField(event.reply, 10));
+                line += FormatPlace(IntegerField(event.reply, EventField::kPlace));
         }
         return true;
     });
     if (line.empty() && m_options.m_bAddBlanksForMissing && entry.ShowsDate()) {
         std::string tag;
         for (std::int32_t type = 1; m_bOpen && ReadTagType(type, tag); ++type) {
-            if (IntegerField(tag, 1) == entry.m_nGroup) {
-                line = Field(tag, 3);
+            if (IntegerField(tag, TagField::kGroup) == entry.m_nGroup) {
+                line = Field(tag, TagField::kAbbreviation);
                 break;
             }
         }
@@ -576,7 +590,8 @@ std::string ProjectDatabase::EventDateOfGroup(std::int32_t group)
     WalkPrincipalEvents(m_nCurrentPerson, [&](const Event& event) {
         if (event.admin != group)
             return false;
-        date = IsSuretyAccepted(Field(event.reply, 9)) ? Field(event.reply, 8) : kNoDate;
+        date = IsSuretyAccepted(Field(event.reply, EventField::kDateSurety)) ? Field(event.reply, EventField::kDate)
+                                                                             : kNoDate;
         return true;
     });
     return date;
@@ -588,8 +603,8 @@ std::string ProjectDatabase::GetLifeSpan(std::int32_t maxLength)
         return {};
     if (IsLiving())
         return m_options.m_sLivingPhrase;
-    const std::string birth = EventDateOfGroup(4);
-    const std::string death = EventDateOfGroup(5);
+    const std::string birth = EventDateOfGroup(EventGroup::kBirth);
+    const std::string death = EventDateOfGroup(EventGroup::kDeath);
     return DisplayText::ConsistentNbsp(m_lifeSpans.FormatLifeSpan(birth, death, maxLength));
 }
 

@@ -94,7 +94,8 @@ private:
 
     // The sort key of person, the library's current person, with its PBIRTH and BIRTHORDER.
     std::string BirthSortKey(std::int32_t person, const std::string& birth, const std::string& birthOrder);
-    static std::string SortableEventDate(std::string key);
+    // SRTDATE, else EDATE, of an event record, with a qualifier moved behind the date.
+    static std::string EventSortDate(const std::string& event);
     std::string EventDateOfGroup(std::int32_t group);
     bool IsLiving() const;
     const std::vector<DetailEntry>& EntriesOf(const std::string& kind) const;
@@ -102,8 +103,13 @@ private:
     // The library call's reply and message as text.
     std::string Reply() const;
     std::string Message() const;
-    // Marks the object closed and shows the read failure of a person.
+    std::string OpenFailureText() const;
+    // Marks the object closed (the library too for a negative code) and shows text.
+    void Fail(std::int32_t code, const std::string& text);
+    // Fail with the read failure of a person.
     void FailRead(std::int32_t person, std::int32_t code);
+    // Makes the current person the library's current person again after reading others.
+    bool RestoreCurrentPerson();
     // A list ends on any non-zero code; a negative one also closes the object.
     void EndsWalk(std::int32_t code);
 
