@@ -109,7 +109,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 void CMainFrame::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar59393"));
+    bar->setObjectName(QStringLiteral("StatusBar%1").arg(ID_VIEW_STATUS_BAR));
     m_pStatusBarHost = std::make_unique<QtStatusBarHost>(bar);
     for (const unsigned int id : {IDS_INDICATOR_CAPS, IDS_INDICATOR_NUM, IDS_INDICATOR_SCRL}) {
         auto* indicator = new QLabel(QtText::Decode(ResourceStrings::Load(id)), bar);

@@ -19,22 +19,22 @@ const std::vector<MenuItem>& MenuResources::ChartWindowMenu()
     static const std::vector<MenuItem> menu = {
         Popup("&File",
             {
-                {"&New\tCtrl+N", 57600},
-                {"&Open...\tCtrl+O", 57601},
-                {"&Close", 57602},
+                {"&New\tCtrl+N", ID_FILE_NEW},
+                {"&Open...\tCtrl+O", ID_FILE_OPEN},
+                {"&Close", ID_FILE_CLOSE},
                 {"&Save\tCtrl+S", 57603},
                 {"Save &As...", 57604},
                 {"&Export...", 32798},
-                {"Run Command File...", 32820},
+                {"Run Command File...", ID_RUN_COMMAND_FILE},
                 Separator(),
                 {"Page Setup", 57605},
                 {"Print &Cut Marks", 32808},
                 {"&Print...\tCtrl+P", 57607},
                 {"Print Pre&view", 57609},
                 Separator(),
-                {"Recent File", 57616},
+                {"Recent File", ID_FILE_MRU_FILE1},
                 Separator(),
-                {"E&xit", 57665},
+                {"E&xit", ID_APP_EXIT},
             }),
         Popup("&Edit",
             {
@@ -61,7 +61,7 @@ const std::vector<MenuItem>& MenuResources::ChartWindowMenu()
                         {"&Nudge", 32784},
                         {"&Rotate", 32783},
                         {"S&tandard", 59392},
-                        {"&Status Bar", 59393},
+                        {"&Status Bar", ID_VIEW_STATUS_BAR},
                         {"St&ructure", 32786},
                         {"S&ymbols", 32788},
                         {"&Zoom/Pan", 32782},
@@ -98,15 +98,15 @@ const std::vector<MenuItem>& MenuResources::ChartWindowMenu()
         Popup("&Window",
             {
                 {"&New Window", 57648},
-                {"&Cascade", 57650},
-                {"&Tile", 57651},
+                {"&Cascade", ID_WINDOW_CASCADE},
+                {"&Tile", ID_WINDOW_TILE_HORZ},
                 {"&Arrange Icons", 57649},
             }),
         Popup("&Help",
             {
                 {"&Help Topics", 57667},
                 Separator(),
-                {"&About Quorrel...", 57664},
+                {"&About Quorrel...", ID_APP_ABOUT},
             }),
     };
     return menu;
@@ -117,17 +117,17 @@ const std::vector<MenuItem>& MenuResources::MainWindowMenu()
     static const std::vector<MenuItem> menu = {
         Popup("&File",
             {
-                {"&New\tCtrl+N", 57600},
-                {"&Open...\tCtrl+O", 57601},
+                {"&New\tCtrl+N", ID_FILE_NEW},
+                {"&Open...\tCtrl+O", ID_FILE_OPEN},
                 Separator(),
                 {"P&rint Setup...", 57606},
                 Separator(),
-                {"Recent File", 57616},
+                {"Recent File", ID_FILE_MRU_FILE1},
                 Separator(),
-                {"E&xit", 57665},
+                {"E&xit", ID_APP_EXIT},
             }),
-        Popup("&View", {{"&Toolbar", 59392}, {"&Status Bar", 59393}}),
-        Popup("&Help", {{"&About Quorrel...", 57664}}),
+        Popup("&View", {{"&Toolbar", 59392}, {"&Status Bar", ID_VIEW_STATUS_BAR}}),
+        Popup("&Help", {{"&About Quorrel...", ID_APP_ABOUT}}),
     };
     return menu;
 }
@@ -135,8 +135,8 @@ const std::vector<MenuItem>& MenuResources::MainWindowMenu()
 const std::vector<std::pair<unsigned int, const char*>>& MenuResources::Accelerators()
 {
     static const std::vector<std::pair<unsigned int, const char*>> accelerators = {
-        {32809, "Ctrl+A"}, {57634, "Ctrl+C"}, {32815, "Ctrl+M"}, {57600, "Ctrl+N"}, {57601, "Ctrl+O"},
-        {32820, "Ctrl+Alt+O"}, {57607, "Ctrl+P"}, {32813, "Ctrl+R"}, {57603, "Ctrl+S"}, {32790, "Ctrl+T"},
+        {32809, "Ctrl+A"}, {57634, "Ctrl+C"}, {32815, "Ctrl+M"}, {ID_FILE_NEW, "Ctrl+N"}, {ID_FILE_OPEN, "Ctrl+O"},
+        {ID_RUN_COMMAND_FILE, "Ctrl+Alt+O"}, {57607, "Ctrl+P"}, {32813, "Ctrl+R"}, {57603, "Ctrl+S"}, {32790, "Ctrl+T"},
         {32799, "Ctrl+Shift+T"}, {57637, "Ctrl+V"}, {57635, "Ctrl+X"}, {57643, "Ctrl+Z"}, {57643, "Alt+Backspace"},
         {57632, "Del"}, {57635, "Shift+Del"}, {57634, "Ctrl+Ins"}, {57637, "Shift+Ins"}, {44543, "Up"},
         {44540, "Down"}, {44541, "Left"}, {44542, "Right"}, {57670, "F1"}, {57669, "Shift+F1"}, {57680, "F6"},

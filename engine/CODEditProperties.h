@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CODProperty.h"
+#include "engine/PropertyIds.h"
 
 #include <array>
 
@@ -21,7 +22,7 @@ public:
         FlagCount
     };
 
-    explicit CODEditProperties(int nId = 40);
+    explicit CODEditProperties(int nId = OD_PROP_EDIT);
 
     int GetFlag(Flag flag) const { return m_flags[flag]; }
     void SetFlag(Flag flag, int bValue) { m_flags[flag] = bValue; }

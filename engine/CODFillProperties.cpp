@@ -25,7 +25,7 @@ void CODFillProperties::SetTransparent(int bTransparent)
 void CODFillProperties::SetFillStyle(int nStyle)
 {
     ReleaseBrush();
-    if (nStyle >= 0 && nStyle <= 3)
+    if (nStyle >= kSolid && nStyle <= kPattern)
         m_nFillStyle = nStyle;
 }
 
@@ -60,15 +60,15 @@ HBRUSH CODFillProperties::GetBrush(CDC* pDC) const
 {
     if (m_pBrush)
         return m_pBrush;
-    if (m_bTransparent || m_nFillStyle == 1) {
+    if (m_bTransparent || m_nFillStyle == kHollow) {
         LOGBRUSH logBrush;
         logBrush.lbStyle = BS_HOLLOW;
         logBrush.lbColor = m_crColor;
         logBrush.lbHatch = static_cast<std::uintptr_t>(m_nHatchStyle);
         m_pBrush = CBrush::CreateBrushIndirect(logBrush);
-    } else if (m_nFillStyle == 2) {
+    } else if (m_nFillStyle == kHatched) {
         m_pBrush = CBrush::CreateHatchBrush(m_nHatchStyle, m_crColor);
-    } else if (m_nFillStyle == 3 && m_pPattern) {
+    } else if (m_nFillStyle == kPattern && m_pPattern) {
         m_pBitmap = m_pPattern->MakeBitmap(pDC);
         m_pBrush = CBrush::CreatePatternBrush(m_pBitmap);
     }
@@ -90,19 +90,19 @@ void CODFillProperties::CopyFrom(const CODProperty& other, unsigned mask)
     if (!source)
         return;
     ReleaseBrush();
-    if (mask & 0x01)
+    if (mask & kMaskColor)
         m_crColor = source->m_crColor;
-    if (mask & 0x02)
+    if (mask & kMaskTransparent)
         m_bTransparent = source->m_bTransparent;
-    if (mask & 0x04)
+    if (mask & kMaskStyle)
         m_nFillStyle = source->m_nFillStyle;
-    if (mask & 0x08)
+    if (mask & kMaskHatch)
         m_nHatchStyle = source->m_nHatchStyle;
-    if (mask & 0x10)
+    if (mask & kMaskBkMode)
         m_nBkMode = source->m_nBkMode;
-    if (mask & 0x20)
+    if (mask & kMaskBkColor)
         m_crBkColor = source->m_crBkColor;
-    if (mask & 0x40)
+    if (mask & kMaskPattern)
         m_pPattern = source->m_pPattern;
 }
 

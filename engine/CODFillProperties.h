@@ -2,6 +2,7 @@
 
 #include "engine/CODPatternImage.h"
 #include "engine/CODProperty.h"
+#include "engine/PropertyIds.h"
 #include "platform/GdiHandles.h"
 #include "platform/WinTypes.h"
 
@@ -17,7 +18,20 @@ class CDC;
 // 0x10 background mode, 0x20 background colour, 0x40 pattern image.
 class CODFillProperties : public CODProperty {
 public:
-    explicit CODFillProperties(int nId = 20) : CODProperty(nId) {}
+    static constexpr int kSolid = 0;
+    static constexpr int kHollow = 1;
+    static constexpr int kHatched = 2;
+    static constexpr int kPattern = 3;
+
+    static constexpr unsigned kMaskColor = 0x01;
+    static constexpr unsigned kMaskTransparent = 0x02;
+    static constexpr unsigned kMaskStyle = 0x04;
+    static constexpr unsigned kMaskHatch = 0x08;
+    static constexpr unsigned kMaskBkMode = 0x10;
+    static constexpr unsigned kMaskBkColor = 0x20;
+    static constexpr unsigned kMaskPattern = 0x40;
+
+    explicit CODFillProperties(int nId = OD_PROP_FILL) : CODProperty(nId) {}
 
     COLORREF GetColor() const { return m_crColor; }
     void SetColor(COLORREF crColor);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CODProperty.h"
+#include "engine/PropertyIds.h"
 #include "platform/GdiHandles.h"
 #include "platform/WinTypes.h"
 
@@ -12,7 +13,7 @@
 // the same order.
 class CODFontProperties : public CODProperty {
 public:
-    explicit CODFontProperties(int nId = 30);
+    explicit CODFontProperties(int nId = OD_PROP_FONT);
 
     const std::string& GetFaceName() const { return m_strFaceName; }
     void SetFaceName(const std::string& strFace);

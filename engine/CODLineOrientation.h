@@ -1,13 +1,14 @@
 #pragma once
 
 #include "engine/CODProperty.h"
+#include "engine/PropertyIds.h"
 
 // Where a label sits along a link (id 260): the percentage of the line's
 // length, the label's anchor code and its distance from the line; sub-ids
 // 261 (unsigned), 262 (integer), 263 (unsigned), masks 1, 2, 4.
 class CODLineOrientation : public CODProperty {
 public:
-    explicit CODLineOrientation(int nId = 260, std::uint32_t nPercent = 50, int nAnchor = 8, std::uint32_t nDistance = 0)
+    explicit CODLineOrientation(int nId = OD_PROP_LINE_ORIENTATION, std::uint32_t nPercent = 50, int nAnchor = 8, std::uint32_t nDistance = 0)
         : CODProperty(nId), m_nPercent(nPercent), m_nAnchor(nAnchor), m_nDistance(nDistance)
     {
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CODProperty.h"
+#include "engine/PropertyIds.h"
 #include "platform/GdiHandles.h"
 #include "platform/WinTypes.h"
 
@@ -9,7 +10,7 @@
 // Masks: 1 colour, 2 transparent, 4 both widths, 8 style.
 class CODLineProperties : public CODProperty {
 public:
-    explicit CODLineProperties(int nId = 10);
+    explicit CODLineProperties(int nId = OD_PROP_LINE);
 
     COLORREF GetColor() const { return m_crColor; }
     void SetColor(COLORREF crColor);

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "engine/CODProperty.h"
+#include "engine/PropertyIds.h"
 
 // Where a label or port sits relative to its owner (id 60): an anchor code
 // (0-8, 8 centred) and an x and y offset; sub-ids 61-63, masks 1, 2, 4.
 class CODOrientationProperties : public CODProperty {
 public:
-    explicit CODOrientationProperties(int nId = 60, int nOrientation = 8, int nOffsetX = 0, int nOffsetY = 0)
+    explicit CODOrientationProperties(int nId = OD_PROP_ORIENTATION, int nOrientation = 8, int nOffsetX = 0, int nOffsetY = 0)
         : CODProperty(nId), m_nOrientation(nOrientation), m_nOffsetX(nOffsetX), m_nOffsetY(nOffsetY)
     {
     }

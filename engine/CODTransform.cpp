@@ -1,11 +1,12 @@
 #include "engine/CODTransform.h"
 
+#include "engine/ODHelpers.h"
 #include "platform/Arithmetic.h"
 
 #include <cmath>
 
 namespace {
-constexpr float kPi = 3.14159f;
+constexpr float kPi = static_cast<float>(kOdPi);
 }
 
 CODTransform::CODTransform(float a11, float a12, float a21, float a22, float x, float y)

@@ -52,7 +52,7 @@ int AngleBetween(int x1, int y1, int x2, int y2)
     const double dy = static_cast<double>(y2) - y1;
     double degrees = 0.0;
     if (dx != 0.0)
-        degrees = std::atan(dy / dx) * (180.0 / 3.14159);
+        degrees = std::atan(dy / dx) * (180.0 / kOdPi);
     else
         degrees = dy >= 0.0 ? 90.0 : -90.0;
     if (dx < 0.0)

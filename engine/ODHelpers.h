@@ -2,6 +2,9 @@
 
 class CDC;
 
+// The engine's pi, to five places: rotations and angles of stored charts depend on it.
+constexpr double kOdPi = 3.14159;
+
 // Points (1/72 inch) to logical units of the context and back, along x or
 // (vertical) y, in integer arithmetic; without a context a memory context
 // compatible with the screen is used (96 pixels per inch, one unit a pixel).

@@ -48,7 +48,7 @@ int Library::Run(char* out, char* msg, const std::function<int()>& work)
     } catch (const CVexc& error) {
         if (error.Code() < 0)
             CloseProject();
-        if (error.Code() != 10)
+        if (error.Code() != ReplyWriter::kOverflowCode)
             m_reply.Clear();
         return error.Code();
     } catch (const std::bad_alloc&) {

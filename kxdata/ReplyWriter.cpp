@@ -17,7 +17,7 @@ void ReplyWriter::Overflow()
 {
     if (m_pOut != nullptr && m_nSize > 0)
         m_pOut[m_nSize - 1] = '\0';
-    RaiseError(10, "Buffer overflow - Increase buffer size");
+    RaiseError(kOverflowCode, "Buffer overflow - Increase buffer size");
 }
 
 void ReplyWriter::Put(char c)

@@ -6,9 +6,12 @@
 // Writes the reply of one export call into the caller's buffer, counting every
 // character against the buffer size given to KxInit. A reply that would not
 // fit with its terminator is cut (the buffer keeps size - 1 characters and a
-// NUL) and raises 10.
+// NUL) and raises kOverflowCode.
 class ReplyWriter {
 public:
+    // Non-fatal: the caller keeps the cut reply.
+    static constexpr int kOverflowCode = 10;
+
     void Begin(char* out, int32_t size);
     void Put(char c);
     void Put(std::string_view text);
