@@ -10,10 +10,6 @@
 #include "platform/CBitmap.h"
 #include "platform/CDC.h"
 
-namespace {
-constexpr int kBoxCorners = 4;
-}  // namespace
-
 CODImageComponent::CODImageComponent()
 {
     AddProperty(CODBoolProperty(OD_PROP_TRANSPARENT_IMAGE, 0));

@@ -10,7 +10,6 @@
 
 namespace {
 constexpr int kFullPercent = 100;
-constexpr int kBoxCorners = 4;
 }  // namespace
 
 std::unique_ptr<CODComponent> CODPointComponent::Clone() const

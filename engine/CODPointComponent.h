@@ -13,6 +13,8 @@ public:
     // The most points a component takes, so that a corrupt count cannot
     // exhaust memory.
     static constexpr int kMaxPoints = 1 << 20;
+    // Points of a box shape (text, image, metafile, ruler).
+    static constexpr int kBoxCorners = 4;
 
     CODPointComponent() = default;
 

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kBoxCorners = 4;
 constexpr int kFullTurn = 3600;
 constexpr int kCentreAnchor = 8;
 constexpr unsigned kHorizontalBits = 0x03;
