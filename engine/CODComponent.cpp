@@ -440,6 +440,20 @@ void CODComponent::Draw(CDC* pDC)
     PopTransform();
 }
 
+void CODComponent::SetOutlineOnly(int bOutlineOnly)
+{
+    m_bOutlineOnly = bOutlineOnly;
+    for (CODComponent* child : m_children)
+        child->SetOutlineOnly(bOutlineOnly);
+}
+
+void CODComponent::DrawOutline(CDC* pDC)
+{
+    SetOutlineOnly(1);
+    Draw(pDC);
+    SetOutlineOnly(0);
+}
+
 void CODComponent::UpdateBounds(CDC* pDC)
 {
     CODSpatialIndex* index = FindSpatialIndex();

@@ -95,6 +95,9 @@ public:
     virtual bool HitTest(const CPoint& point, int nTolerance, std::vector<CODComponent*>& hits);
     virtual void OnDraw(CDC* pDC);
     virtual void Draw(CDC* pDC);
+    // Draws once with the outline-only flag set on this component and all
+    // its descendants (primitives then draw just their outline polygon).
+    virtual void DrawOutline(CDC* pDC);
     virtual void UpdateBounds(CDC* pDC = nullptr);
     virtual CRect GetBounds() const;
 
@@ -115,6 +118,9 @@ public:
     CObject* GetUserData() const { return m_pUserData.get(); }
     void SetUserData(std::unique_ptr<CObject> pUserData) { m_pUserData = std::move(pUserData); }
     int GetZIndex() const { return m_nZIndex; }
+    int IsOutlineOnly() const { return m_bOutlineOnly; }
+    // On this component and all its descendants.
+    void SetOutlineOnly(int bOutlineOnly);
     const BoundsRegion& GetBoundsRegion() const { return m_boundsRegion; }
     const std::list<CODPropertyPtr>& GetProperties() const { return m_properties; }
     void GetAnchorPoint(int nAnchor, float& x, float& y) const;
@@ -148,6 +154,7 @@ protected:
     std::list<CODPropertyPtr> m_properties;
     std::unique_ptr<CObject> m_pUserData;
     std::int32_t m_nRefCount = 0;
+    std::int32_t m_bOutlineOnly = 0;
 
 private:
     bool Attach(CODComponent* pChild, std::size_t index);

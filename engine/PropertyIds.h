@@ -17,6 +17,16 @@ constexpr int OD_PROP_MULTILINE = 240;
 constexpr int OD_PROP_AUTOSIZE = 250;
 constexpr int OD_PROP_LINE_ORIENTATION = 260;
 constexpr int OD_PROP_LABEL_SWITCH = 270;
+constexpr int OD_PROP_ORTHOGONAL = 280;
+constexpr int OD_PROP_RULER_ORIGIN = 290;
+constexpr int OD_PROP_RULER_SPACING = 300;
+constexpr int OD_PROP_RULER_DIVISIONS = 301;
+constexpr int OD_PROP_TRANSPARENT_IMAGE = 310;
+constexpr int OD_PROP_TRANSPARENT_COLOR = 320;
+constexpr int OD_PROP_MARGIN_LEFT = 330;
+constexpr int OD_PROP_MARGIN_TOP = 331;
+constexpr int OD_PROP_MARGIN_RIGHT = 332;
+constexpr int OD_PROP_MARGIN_BOTTOM = 333;
 
 // Sub-ids of the line, fill, font and edit properties.
 constexpr int OD_LINE_COLOR = 11;

@@ -635,6 +635,26 @@ bool CDC::StretchBlt(int x, int y, int width, int height, const CDC* source, int
                            signY * destination.height(), rop);
 }
 
+bool CDC::TransparentBlt(int x, int y, int width, int height, const CDC* source, int xSrc, int ySrc, int widthSrc,
+                         int heightSrc, COLORREF transparent)
+{
+    if (!source || !source->m_surface->Target() || width <= 0 || height <= 0 || widthSrc <= 0 || heightSrc <= 0)
+        return false;
+    const QRect from = Covered(source->m_surface->DeviceRect(xSrc, ySrc, widthSrc, heightSrc));
+    QImage sprite = source->m_surface->bitmap->CurrentPixels().Image().copy(from).convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = DCSurface::Colour(transparent).rgb();
+    for (int row = 0; row < sprite.height(); ++row) {
+        auto* pixel = reinterpret_cast<QRgb*>(sprite.scanLine(row));
+        for (int column = 0; column < sprite.width(); ++column)
+            if ((pixel[column] | 0xFF000000u) == key)
+                pixel[column] = 0;
+    }
+    const QRect destination = Covered(m_surface->DeviceRect(x, y, width, height));
+    // Blended over the destination: the cleared pixels leave it as it was.
+    return m_surface->Blit(sprite, sprite.rect(), destination.x(), destination.y(), destination.width(),
+                           destination.height(), SRCCOPY);
+}
+
 bool CDC::PatBlt(int x, int y, int width, int height, std::uint32_t rop)
 {
     QPainter* p = m_surface->Begin();

@@ -121,6 +121,10 @@ public:
     bool StretchBlt(int x, int y, int width, int height, const CDC* source, int xSrc, int ySrc, int widthSrc,
                     int heightSrc, std::uint32_t rop);
     bool PatBlt(int x, int y, int width, int height, std::uint32_t rop);
+    // StretchBlt that leaves the destination unpainted wherever the source
+    // pixel has the transparent colour (a sprite). Sizes must be positive.
+    bool TransparentBlt(int x, int y, int width, int height, const CDC* source, int xSrc, int ySrc, int widthSrc,
+                        int heightSrc, COLORREF transparent);
     // Draws a DIB (1, 4, 8, 16, 24 or 32 bits, BI_RGB; info points at the
     // header followed by its colour table) into the destination rectangle. The
     // source rectangle is in DIB pixels counted from the first stored row, so

@@ -211,4 +211,22 @@ TEST(DibTransfer, DibSectionsReportTheirDepthAndRefuseOtherForms)
     EXPECT_FALSE(CBitmap::CreateCompatibleBitmap(nullptr, 100000, 100000));
 }
 
+TEST(DibTransfer, TransparentBltLeavesTheKeyColourUnpaintedAndStretches)
+{
+    constexpr COLORREF kMagenta = RGB(255, 0, 255);
+    constexpr COLORREF kBlue = RGB(0, 0, 255);
+    constexpr COLORREF kYellow = RGB(255, 255, 0);
+    // A 2 x 1 sprite: magenta on the left, blue on the right.
+    quorrel_test::DibCanvas sprite(2, 1, kMagenta);
+    sprite.DC().SetPixel(1, 0, kBlue);
+
+    quorrel_test::DibCanvas canvas(8, 4, kYellow);
+    EXPECT_TRUE(canvas.DC().TransparentBlt(0, 0, 8, 4, &sprite.DC(), 0, 0, 2, 1, kMagenta));
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 4, 4}, kYellow), 16) << "key colour left unpainted";
+    EXPECT_EQ(canvas.Count(RECT{4, 0, 8, 4}, kBlue), 16) << "stretched";
+
+    EXPECT_FALSE(canvas.DC().TransparentBlt(0, 0, 8, 4, nullptr, 0, 0, 2, 1, kMagenta));
+    EXPECT_FALSE(canvas.DC().TransparentBlt(0, 0, -8, 4, &sprite.DC(), 0, 0, 2, 1, kMagenta));
+}
+
 }  // namespace

@@ -48,6 +48,19 @@ COLORREF DibCanvas::Pixel(int x, int y) const
     return RGB(pixel[2], pixel[1], pixel[0]);
 }
 
+std::vector<COLORREF> DibCanvas::Pixels() const
+{
+    const auto rows = Rows();
+    std::vector<COLORREF> pixels;
+    pixels.reserve(static_cast<std::size_t>(m_width * m_height));
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x) {
+            const auto* pixel = rows.data() + y * DibRowBytes(m_width, 24) + 3 * x;
+            pixels.push_back(RGB(pixel[2], pixel[1], pixel[0]));
+        }
+    return pixels;
+}
+
 int DibCanvas::Count(const RECT& area, COLORREF colour) const
 {
     const auto rows = Rows();

@@ -21,6 +21,8 @@ public:
 
     // Device pixel; CLR_INVALID outside.
     COLORREF Pixel(int x, int y) const;
+    // Every pixel, row by row from the top.
+    std::vector<COLORREF> Pixels() const;
     // Pixels of the colour inside the rectangle (right and bottom exclusive).
     int Count(const RECT& area, COLORREF colour) const;
     // Enclosing rectangle of the pixels that differ from the background; empty when none.

@@ -1,0 +1,26 @@
+#include "engine/CODClosedCurveComponent.h"
+
+#include "platform/CDC.h"
+
+std::unique_ptr<CODComponent> CODClosedCurveComponent::Clone() const
+{
+    return std::unique_ptr<CODComponent>(new CODClosedCurveComponent(*this));
+}
+
+void CODClosedCurveComponent::OnDraw(CDC* pDC)
+{
+    if (m_bOutlineOnly || !IsBezierCount(GetPointCount())) {
+        DrawOutlinePolygon(pDC);
+        return;
+    }
+    pDC->BeginPath();
+    pDC->PolyBezier(m_worldPoints.data(), GetPointCount());
+    pDC->CloseFigure();
+    pDC->EndPath();
+    pDC->StrokeAndFillPath();
+}
+
+const char* CODClosedCurveComponent::GetTypeText() const
+{
+    return "Closed Curve";
+}

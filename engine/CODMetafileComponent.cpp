@@ -1,0 +1,38 @@
+#include "engine/CODMetafileComponent.h"
+
+#include "platform/CBrush.h"
+#include "platform/CDC.h"
+
+std::unique_ptr<CODComponent> CODMetafileComponent::Clone() const
+{
+    return std::unique_ptr<CODComponent>(new CODMetafileComponent(*this));
+}
+
+bool CODMetafileComponent::Create(const CRect& rect, std::vector<std::uint8_t> bytes)
+{
+    if (!SetMetafileBytes(std::move(bytes)))
+        return false;
+    SetBoxPoints(rect);
+    FinishCreate();
+    return true;
+}
+
+bool CODMetafileComponent::SetMetafileBytes(std::vector<std::uint8_t> bytes)
+{
+    if (bytes.size() > kMaxBytes)
+        return false;
+    m_bytes = std::move(bytes);
+    return true;
+}
+
+void CODMetafileComponent::OnDraw(CDC* pDC)
+{
+    const HBRUSH previous = pDC->SelectObject(CBrush::GetStockBrush(NULL_BRUSH));
+    DrawOutlinePolygon(pDC);
+    pDC->SelectObject(previous);
+}
+
+const char* CODMetafileComponent::GetTypeText() const
+{
+    return "Metafile";
+}

@@ -1,0 +1,28 @@
+#include "engine/CODRectComponent.h"
+
+#include "engine/CODFillProperties.h"
+#include "engine/CODLineProperties.h"
+
+std::unique_ptr<CODComponent> CODRectComponent::Clone() const
+{
+    return std::unique_ptr<CODComponent>(new CODRectComponent(*this));
+}
+
+bool CODRectComponent::Create(int left, int top, int right, int bottom)
+{
+    AddProperty(CODLineProperties());
+    AddProperty(CODFillProperties());
+    return Create(CRect(left, top, right, bottom));
+}
+
+bool CODRectComponent::Create(const CRect& rect)
+{
+    SetBoxPoints(rect);
+    FinishCreate();
+    return true;
+}
+
+const char* CODRectComponent::GetTypeText() const
+{
+    return "Rectangle";
+}

@@ -1,0 +1,19 @@
+#include "platform/HeadlessApplication.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+
+struct HeadlessApplication::Impl {
+    Impl(int& argc, char** argv) : app(argc, argv) {}
+    QGuiApplication app;
+};
+
+HeadlessApplication::HeadlessApplication(int& argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    m_impl = std::make_unique<Impl>(argc, argv);
+}
+
+HeadlessApplication::~HeadlessApplication() = default;
