@@ -1,5 +1,3 @@
-// qrinspect COMMANDFILE PERSON...
-//
 // Prints, for each person number, what the charts would draw for that person
 // with the command file's [database] options: names at several lengths, the
 // sort key, life spans, the detail lines of every box kind, the relatives and
@@ -11,15 +9,46 @@
 #include "data/ProjectDatabase.h"
 #include "platform/CommandFile.h"
 #include "platform/MessageBox.h"
+#include "tools/common/ToolCommandLine.h"
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 namespace {
+
+constexpr const char* kUsage = "COMMANDFILE PERSON...";
+constexpr const char* kHelp =
+    "Opens the project named by the command file's [database] file key with that section's\n"
+    "options and prints, for each person number, what a chart would draw: the name at several\n"
+    "lengths, the birth sort key, the life spans, the detail lines of the box kinds S, B, P, D\n"
+    "and M, the siblings, spouses and children, and the accent colours. Values are written byte\n"
+    "for byte. Library errors go to standard error and make the exit status 1.\n"
+    "\n"
+    "[database] keys it honours:\n"
+    "  file                        the project path\n"
+    "  NameCapStyle BlankName ZNTidentifier UnknownPhrase ShowExcluded ShowSensitive\n"
+    "  ShowBrackets                names\n"
+    "  DateFormat Month1..Month12  dates\n"
+    "  WordBefore WordSay WordCirca m_sWordExact WordAfter WordBetween WordAnd WordEither\n"
+    "  WordOr WordFrom WordTo      date words, each also with 1 and 2 appended for the\n"
+    "                              shorter forms of life spans\n"
+    "  ShowPlaceAddressee ShowPlaceDetail ShowPlaceCity ShowPlaceCounty ShowPlaceState\n"
+    "  ShowPlaceCountry ShowPlacePostal ShowPlaceTemple ShowPlaceCommasMissing\n"
+    "  ShowPlaceTrimLeadTrail PlacePreposition\n"
+    "                              places\n"
+    "  LS1.. LB1.. LP1.. LM1..     detail lines \"group type letter\" (up to 10 each)\n"
+    "  LD1..                       fixed lines of descendant boxes (up to 11)\n"
+    "  SuretyThresHold BlankSurety which dates, places and parent links count\n"
+    "  ShowDetailsLiving LivingPhrase AddBlanksForMissing\n"
+    "  UseAccentColors UseAccentConflict AcTextD AcFillD AcShadD AcLineD AcTextC AcFillC\n"
+    "  AcShadC AcLineC AcFlag1.. AcValu1.. AcText1.. AcFill1.. ACShad1.. ACLine1..\n"
+    "                              accent colours by flag value (up to 10 rules)\n"
+    "\n"
+    "  --help     this text\n"
+    "  --version  the version\n";
 
 void PrintLines(ProjectDatabase& database, const std::string& kind, std::int32_t spouse)
 {
@@ -81,22 +110,21 @@ void Inspect(ProjectDatabase& database, std::int32_t person)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::cerr << "usage: qrinspect COMMANDFILE PERSON...\n";
-        return 1;
-    }
+    ToolCommandLine line("qrinspect", kUsage, kHelp);
+    if (const auto status = line.Parse(argc, argv))
+        return *status;
+    const auto& operands = line.Operands();
+    if (operands.size() < 2)
+        return line.Misuse("a command file and at least one person number are needed");
     std::vector<std::int32_t> persons;
-    for (int i = 2; i < argc; ++i) {
-        char* end = nullptr;
-        const long person = std::strtol(argv[i], &end, 10);
-        if (end == argv[i] || *end != '\0' || person < INT32_MIN || person > INT32_MAX) {
-            std::cerr << "qrinspect: not a person number: " << argv[i] << "\n";
-            return 1;
-        }
-        persons.push_back(static_cast<std::int32_t>(person));
+    for (std::size_t i = 1; i < operands.size(); ++i) {
+        const auto person = ToolCommandLine::Number(operands[i]);
+        if (!person)
+            return line.Misuse("not a person number: " + operands[i]);
+        persons.push_back(*person);
     }
     MessageBox::SetUnattended(true);
-    const CommandFile file(argv[1]);
+    const CommandFile file(operands[0]);
     {
         ProjectDatabase database(file.GetString("database", "file"));
         database.Open();
