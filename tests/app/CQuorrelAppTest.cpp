@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/QtStatusBarHost.h"
 #include "platform/QuitMessage.h"
+#include "tests/support/TestFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +22,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -211,7 +211,7 @@ TEST_F(QuorrelAppTest, NoFileOpensOneEmptyChartWindow)
 
 TEST_F(QuorrelAppTest, CommandFileRunsInTheNewChartWindow)
 {
-    std::ofstream("Tree.QRC", std::ios::binary) << "[CHART]\nTYPE=ANCESTOR\n";
+    quorrel_test::WriteFile("Tree.QRC", "[CHART]\nTYPE=ANCESTOR\n");
     CQuorrelApp app(CommandLine({"Tree.QRC"}));
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(app.m_strCommandFile, "Tree.QRC");
@@ -221,7 +221,7 @@ TEST_F(QuorrelAppTest, CommandFileRunsInTheNewChartWindow)
     EXPECT_FALSE(QuitMessage::Posted());
 
     // A second run opens a second window and leaves the first as it was.
-    std::ofstream("batch.ini", std::ios::binary) << "[chart]\nhidewindows=TRUE\n";
+    quorrel_test::WriteFile("batch.ini", "[chart]\nhidewindows=TRUE\n");
     app.m_strCommandFile = "batch.ini";
     app.RunCommandFileInNewChart();
     EXPECT_EQ(app.GetMainFrame()->GetMdiArea()->subWindowList().size(), 2);

@@ -5,10 +5,10 @@
 #include "platform/QuitMessage.h"
 #include "platform/WaitCursor.h"
 #include "tests/support/RecordingStatusBarHost.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -49,10 +49,7 @@ private:
     RecordingStatusBarHost& m_host;
 };
 
-void WriteCommandFile(const std::string& path, const std::string& chart)
-{
-    std::ofstream(path, std::ios::binary) << "[CHART]\r\n" << chart;
-}
+using quorrel_test::WriteCommandFile;
 
 Texts Decorations(bool withOutput, bool batch)
 {

@@ -1,26 +1,23 @@
 // Runs the built program as a script would, without a display.
+#include "tests/support/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
+
+using quorrel_test::ReadFile;
+using quorrel_test::WriteCommandFile;
 
 struct Result {
     int status = -1;
     std::string out;
     std::string err;
 };
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // The program with the given arguments and no display at all; extraEnvironment goes before it.
 Result RunQuorrel(const std::string& arguments, const std::string& extraEnvironment = "")
@@ -33,11 +30,6 @@ Result RunQuorrel(const std::string& arguments, const std::string& extraEnvironm
     result.out = ReadFile("stdout.txt");
     result.err = ReadFile("stderr.txt");
     return result;
-}
-
-void WriteCommandFile(const std::string& path, const std::string& chart)
-{
-    std::ofstream(path, std::ios::binary) << "; made by the test\r\n[CHART]\r\n" << chart;
 }
 
 TEST(QuorrelProgramTest, BatchRunNeedsNoDisplayAndSaysNothingUnlessAsked)

@@ -1,9 +1,9 @@
 #include "ImageWitness.h"
 
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/TestFiles.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <iterator>
 #include <sstream>
 
@@ -129,14 +129,13 @@ int MaxDifference(const Rgb& a, const Rgb& b)
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::string bytes = quorrel_test::ReadFile(path);
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
 void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    quorrel_test::WriteFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace image_witness
