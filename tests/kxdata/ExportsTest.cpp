@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <set>
 
+#include <sys/stat.h>
+
 using kxdata_test::KxClient;
 using kxdata_test::KxReply;
 using testing::ElementsAre;
@@ -102,6 +104,21 @@ TEST(KxdataLibraryTest, InitSizeAndOpenFailures)
     EXPECT_EQ(kx.Call(KxIndiv, 0), Ok("4|"));
     EXPECT_EQ(kx.Close(), Ok(""));
     EXPECT_FALSE(std::filesystem::exists("KXOPEN.BZY"));
+}
+
+// A project file that is a FIFO would block the open until someone writes to it.
+TEST(KxdataLibraryTest, ProjectFilesThatAreNoRegularFilesCannotBeOpened)
+{
+    KxClient kx;
+    kx.Call(KxInit, 102400);
+    for (const char* name : {"SMITH__$.DBF", "SMITH__N.FPT"}) {
+        const std::string project = kxdata_test::WriteFamilyProject("fifo");
+        const std::string path = std::string("fifo/") + name;
+        std::filesystem::remove(path);
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        EXPECT_EQ(kx.Open(project), (KxReply{-1, "", "Could not open " + path})) << name;
+        std::filesystem::remove(path);
+    }
 }
 
 TEST_F(ExportsTest, PersonRecords)
