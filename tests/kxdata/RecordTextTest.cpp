@@ -10,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -135,6 +138,49 @@ TEST(BusyMarkerTest, RewritesAtMostEveryTenSecondsAcrossTheTickWrap)
     EXPECT_TRUE(std::filesystem::exists("busy.bzy"));
     marker.Remove();
     EXPECT_FALSE(std::filesystem::exists("busy.bzy"));
+}
+
+// Whatever holds the marker's name in the client's directory and is not an
+// empty marker survives a refresh and the removal unchanged.
+TEST(BusyMarkerTest, NeverFollowsLinksNorTouchesOtherFiles)
+{
+    kxdata_test::WriteBytes("victim.txt", "precious");
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        bool replaced;  // the name ends up holding an empty marker of ours
+    } cases[] = {
+        {"a link to another file", [] { std::filesystem::create_symlink("victim.txt", "busy.bzy"); }, false},
+        {"a dangling link", [] { std::filesystem::create_symlink("nowhere.txt", "busy.bzy"); }, false},
+        {"a file with contents", [] { kxdata_test::WriteBytes("busy.bzy", "not a marker"); }, false},
+        {"a FIFO", [] { ASSERT_EQ(::mkfifo("busy.bzy", 0600), 0); }, false},
+        {"an empty marker of an earlier run", [] { kxdata_test::WriteBytes("busy.bzy", ""); }, true},
+    };
+    for (const auto& c : cases) {
+        const auto before = std::filesystem::symlink_status("busy.bzy").type();
+        ASSERT_EQ(before, std::filesystem::file_type::not_found) << c.what;
+        c.make();
+        const auto made = std::filesystem::symlink_status("busy.bzy").type();
+        BusyMarker marker([] { return 20000u; }, "busy.bzy");
+        marker.Create();
+        marker.Refresh();
+        EXPECT_EQ(kxdata_test::ReadBytes("victim.txt"), "precious") << c.what;
+        EXPECT_FALSE(std::filesystem::exists("nowhere.txt")) << c.what;
+        EXPECT_EQ(std::filesystem::symlink_status("busy.bzy").type(), made) << c.what;
+        marker.Remove();
+        EXPECT_EQ(std::filesystem::symlink_status("busy.bzy").type(),
+                  c.replaced ? std::filesystem::file_type::not_found : made)
+            << c.what;
+        std::filesystem::remove("busy.bzy");
+    }
+    // A marker of ours that was replaced by another file since is not removed.
+    BusyMarker marker([] { return 20000u; }, "busy.bzy");
+    marker.Create();
+    kxdata_test::WriteBytes("busy.new", "");
+    std::filesystem::rename("busy.new", "busy.bzy");
+    marker.Remove();
+    EXPECT_TRUE(std::filesystem::exists("busy.bzy"));
+    std::filesystem::remove("busy.bzy");
 }
 
 TEST(ExhibitExtractorTest, NamesFilesByKindFormatAndFreeCounter)
