@@ -496,6 +496,7 @@ void Library::WriteExhibitRecord(int64_t r)
             m_busy.Refresh();
             const std::string file = m_extractor.Extract(m_project->MemoOf('I').Read(block), kind, m_strTempDirectory);
             m_busy.Refresh();
+            // Empty when the file could not be written: a path must name what it holds.
             m_reply.Field(file);
         } else {
             // An external file: its name is the memo of IFILENAME, AFILENAME or TFILENAME.

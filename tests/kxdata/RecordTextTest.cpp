@@ -9,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -199,16 +201,58 @@ TEST(ExhibitExtractorTest, NamesFilesByKindFormatAndFreeCounter)
 
     const std::string dir = (std::filesystem::current_path() / "x").string() + "/";
     std::filesystem::create_directories(dir);
-    kxdata_test::WriteBytes(dir + "G1.JPG", "taken");
+    std::string privateDirectory;
+    {
+        ExhibitExtractor extractor;
+        const std::string jpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10);
+        const std::string first = extractor.Extract(jpeg, 1, dir);
+        privateDirectory = std::filesystem::path(first).parent_path().string() + "/";
+        EXPECT_EQ(first, privateDirectory + "G0.JPG");
+        EXPECT_EQ(std::filesystem::path(privateDirectory).parent_path().parent_path().string() + "/", dir);
+        EXPECT_EQ(std::filesystem::status(privateDirectory).permissions(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(extractor.Extract(jpeg, 1, dir), privateDirectory + "G1.JPG");
+        EXPECT_EQ(extractor.Extract("BM", 1, dir), privateDirectory + "G1.BMP");
+        EXPECT_EQ(extractor.Extract("hello", 0, dir), privateDirectory + "T0.TXT");
+        EXPECT_EQ(kxdata_test::ReadBytes(privateDirectory + "G0.JPG"), jpeg);
+        EXPECT_EQ(kxdata_test::ReadBytes(privateDirectory + "T0.TXT"), "hello");
+
+        // A name taken meanwhile (even by a dangling link) is skipped, never replaced.
+        std::filesystem::create_symlink("nowhere", privateDirectory + "S0.WAV");
+        EXPECT_EQ(extractor.Extract("RIFF", 2, dir), privateDirectory + "S1.WAV");
+        EXPECT_FALSE(std::filesystem::exists(privateDirectory + "nowhere"));
+
+        // A directory removed by a cleaner is made anew.
+        std::filesystem::remove_all(privateDirectory);
+        const std::string again = extractor.Extract("hello", 0, dir);
+        ASSERT_FALSE(again.empty());
+        EXPECT_EQ(kxdata_test::ReadBytes(again), "hello");
+        privateDirectory = std::filesystem::path(again).parent_path().string() + "/";
+    }
+    EXPECT_FALSE(std::filesystem::exists(privateDirectory)) << "removed with the extractor";
+}
+
+// Every failing step leaves no path and no file behind.
+TEST(ExhibitExtractorTest, FailuresGiveNoPath)
+{
     ExhibitExtractor extractor;
-    const std::string jpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10);
-    EXPECT_EQ(extractor.Extract(jpeg, 1, dir), dir + "G0.JPG");
-    EXPECT_EQ(extractor.Extract(jpeg, 1, dir), dir + "G2.JPG");
-    EXPECT_EQ(extractor.Extract("BM", 1, dir), dir + "G2.BMP");
-    EXPECT_EQ(extractor.Extract("hello", 0, dir), dir + "T0.TXT");
-    EXPECT_EQ(kxdata_test::ReadBytes(dir + "G0.JPG"), jpeg);
-    EXPECT_EQ(kxdata_test::ReadBytes(dir + "T0.TXT"), "hello");
-    EXPECT_EQ(kxdata_test::ReadBytes(dir + "G1.JPG"), "taken");
+    EXPECT_EQ(extractor.Extract("hello", 0, "/no-such-directory/"), "");
+
+    // A write cut short by the file-size limit (SIGXFSZ ignored, so write fails with EFBIG).
+    const std::string dir = (std::filesystem::current_path() / "limited").string() + "/";
+    std::filesystem::create_directories(dir);
+    rlimit previous;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string cut = extractor.Extract("more than four bytes", 0, dir);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(cut, "");
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir))
+        EXPECT_TRUE(entry.is_directory()) << entry.path() << " left behind";
+    EXPECT_FALSE(extractor.Extract("fits now", 0, dir).empty());
 }
 
 }  // namespace
