@@ -138,8 +138,8 @@ bool SECImage::SaveToPath(const std::string& path)
     if (!file.Open(path, ImageFile::Mode::Create))
         return false;
     const bool saved = SaveToFile(file);
-    file.Close();
-    return saved;
+    const bool closed = file.Close();
+    return saved && closed;
 }
 
 bool SECImage::SaveToFile(ImageFile& file)

@@ -11,6 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
+
 using namespace image_witness;
 
 namespace {
@@ -259,6 +264,70 @@ TEST(JpegReader, GreyPicturesHaveEqualBlueGreenAndRed)
         ASSERT_EQ(pixels.bytes[i], pixels.bytes[i + 1]);
         ASSERT_EQ(pixels.bytes[i], pixels.bytes[i + 2]);
     }
+}
+
+// A 16 x 16 grey progressive JPEG made with libjpeg, its last scan repeated
+// until the file holds `scans` scans (decoders take a repeated scan with a
+// warning, and each one is a pass over the whole picture).
+std::vector<std::uint8_t> ProgressiveJpegWithScans(int scans)
+{
+    constexpr int kSide = 16;
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr errors;
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char* encoded = nullptr;
+    unsigned long encodedSize = 0;
+    jpeg_mem_dest(&cinfo, &encoded, &encodedSize);
+    cinfo.image_width = kSide;
+    cinfo.image_height = kSide;
+    cinfo.input_components = 1;
+    cinfo.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&cinfo);
+    jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(kSide);
+    while (cinfo.next_scanline < kSide) {
+        for (int x = 0; x < kSide; ++x)
+            row[static_cast<std::size_t>(x)] = static_cast<JSAMPLE>((x * 16 + cinfo.next_scanline * 5) & 0xFF);
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    std::vector<std::uint8_t> bytes(encoded, encoded + encodedSize);
+    jpeg_destroy_compress(&cinfo);
+    std::free(encoded);
+
+    // Markers cannot occur inside entropy-coded data, so each FF DA starts a scan.
+    std::size_t lastScan = 0;
+    int made = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); ++i) {
+        if (bytes[i] == 0xFF && bytes[i + 1] == 0xDA) {
+            lastScan = i;
+            ++made;
+        }
+    }
+    const std::vector<std::uint8_t> scan(bytes.begin() + static_cast<std::ptrdiff_t>(lastScan), bytes.end() - 2);
+    for (; made < scans; ++made)
+        bytes.insert(bytes.end() - 2, scan.begin(), scan.end());
+    return bytes;
+}
+
+// Each repeated scan costs a pass over the picture: beyond the limit the
+// picture is refused and the one held before stays.
+TEST(JpegReader, RefusesMoreScansThanAnyEncoderWrites)
+{
+    SECJpeg image;
+    WriteFileBytes(TestPath("scans.jpg"), ProgressiveJpegWithScans(SECJpeg::kMaxScans));
+    ASSERT_TRUE(image.LoadFromPath(TestPath("scans.jpg")));
+    ASSERT_EQ(image.GetWidth(), 16);
+    const Rgb before = Pixels(image);
+
+    const std::vector<std::uint8_t> tooMany = ProgressiveJpegWithScans(SECJpeg::kMaxScans + 1);
+    EXPECT_LT(tooMany.size(), std::size_t{100000}) << "a small fixture";
+    WriteFileBytes(TestPath("scans.jpg"), tooMany);
+    EXPECT_FALSE(image.LoadFromPath(TestPath("scans.jpg")));
+    EXPECT_EQ(MaxDifference(Pixels(image), before), 0);
 }
 
 // A monochrome PCX has no 256-colour palette: the grey ramp makes set bits
