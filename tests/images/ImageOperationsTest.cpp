@@ -148,6 +148,8 @@ std::unique_ptr<SECImage> New()
 const Refusal kRefusals[] = {
     {"bmp claiming 60000 x 60000", "convert ref.ppm BMP3:in.bmp", "bmp", New<SECDib>,
         [](auto& b) { Put32(b, 18, 60000); Put32(b, 22, 60000); }},
+    {"bmp claiming the largest size there is", "convert ref.ppm BMP3:in.bmp", "bmp", New<SECDib>,
+        [](auto& b) { Put32(b, 18, 0x7FFFFFFF); Put32(b, 22, 0x7FFFFFFF); }},
     {"bmp run-length coded", "convert ref.ppm -colors 200 -type palette -compress rle BMP3:in.bmp", "bmp", New<SECDib>, nullptr},
     {"bmp core header", "convert ref.ppm BMP2:in.bmp", "bmp", New<SECDib>, nullptr},
     {"bmp palette larger than the depth", "convert ref.ppm -colors 16 -compress none BMP3:in.bmp", "bmp", New<SECDib>,
