@@ -114,6 +114,11 @@ ReadResult Refuse(const std::string& path, const std::string& reason)
     return ReadResult::Unreadable;
 }
 
+ReadResult RefuseTooLarge(const std::string& path)
+{
+    return Refuse(path, "it is larger than " + std::to_string(kMaxProfileBytes / kBytesPerMegabyte) + " MB");
+}
+
 ReadResult ReadWholeFile(const std::string& path, std::string& content)
 {
     // O_NONBLOCK: opening a FIFO for reading would wait for a writer.
@@ -127,10 +132,8 @@ ReadResult ReadWholeFile(const std::string& path, std::string& content)
     } else if (!S_ISREG(info.st_mode)) {
         result = Refuse(path, "it is not a regular file");
     } else {
-        const std::string tooLarge =
-            "it is larger than " + std::to_string(kMaxProfileBytes / kBytesPerMegabyte) + " MB";
         if (static_cast<std::uint64_t>(info.st_size) > kMaxProfileBytes)
-            result = Refuse(path, tooLarge);
+            result = RefuseTooLarge(path);
         char chunk[8192];
         while (result == ReadResult::Read) {
             const ssize_t count = ::read(descriptor, chunk, sizeof chunk);
@@ -143,7 +146,7 @@ ReadResult ReadWholeFile(const std::string& path, std::string& content)
             content.append(chunk, static_cast<std::size_t>(count));
             // The file may grow while it is read.
             if (content.size() > kMaxProfileBytes)
-                result = Refuse(path, tooLarge);
+                result = RefuseTooLarge(path);
         }
     }
     ::close(descriptor);

@@ -1,3 +1,4 @@
+#include "fuzz/FuzzProfile.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileFile.h"
 
@@ -292,6 +293,22 @@ TEST(ProfileFileTest, RefusesSectionsAndKeysThatWouldChangeTheLines)
     }
     ASSERT_TRUE(ProfileFile::WriteString("names.ini", "S [x", "K ]y", "v"));
     EXPECT_EQ(Read("names.ini", "S [x", "K ]y"), "v");
+}
+
+// The fuzz target's seeds go through its reads, and read as written.
+TEST(ProfileFileTest, FuzzSeedsReadAsWritten)
+{
+    int seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(QUORREL_FUZZ_CORPUS) / "profile")) {
+        const std::string bytes = ReadFile(entry.path().string());
+        FuzzProfileInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        ++seeds;
+    }
+    ASSERT_GE(seeds, 1);
+    const std::string seed = std::string(QUORREL_FUZZ_CORPUS) + "/profile/command.qrc";
+    EXPECT_EQ(Read(seed, "chart", "type"), "ANCESTOR");
+    EXPECT_EQ(Read(seed, "CHART", "Title"), "  A title  ");
+    EXPECT_EQ(Read(seed, "Box", "Width"), "10");
 }
 
 }  // namespace
