@@ -98,22 +98,26 @@ void Put32(std::vector<std::uint8_t>& bytes, std::size_t at, unsigned value)
     Put16(bytes, at + 2, value >> 16);
 }
 
-// Rewrites the first IFD's ImageWidth and ImageLength of a little-endian TIFF.
-void SetTiffSize(std::vector<std::uint8_t>& tiff, unsigned width, unsigned height)
+// Rewrites a value held in an entry of the first IFD of a little-endian TIFF.
+void SetTiffTag(std::vector<std::uint8_t>& tiff, unsigned tag, unsigned value)
 {
     auto get16 = [&](std::size_t at) { return static_cast<unsigned>(tiff[at] | tiff[at + 1] << 8); };
     const std::size_t ifd = get16(4) | get16(6) << 16;
     for (unsigned i = 0; i < get16(ifd); ++i) {
         const std::size_t entry = ifd + 2 + 12 * i;
-        const unsigned tag = get16(entry);
-        const unsigned value = tag == 256 ? width : height;
-        if (tag == 256 || tag == 257) {
+        if (get16(entry) == tag) {
             if (get16(entry + 2) == 3)
                 Put16(tiff, entry + 8, value);
             else
                 Put32(tiff, entry + 8, value);
         }
     }
+}
+
+void SetTiffSize(std::vector<std::uint8_t>& tiff, unsigned width, unsigned height)
+{
+    SetTiffTag(tiff, 256, width);
+    SetTiffTag(tiff, 257, height);
 }
 
 // Sets the frame size in a JPEG's start-of-frame marker.
@@ -165,6 +169,8 @@ const Refusal kRefusals[] = {
     {"pcx not run-length coded", "convert ref.ppm in.pcx", "pcx", New<SECPcx>, [](auto& b) { b[2] = 0; }},
     {"tiff claiming 60000 x 60000", "convert ref.ppm -compress none in.tif", "tif", New<SECTiff>,
         [](auto& b) { SetTiffSize(b, 60000, 60000); }},
+    {"tiff of absurd sample sizes and counts", "convert ref.ppm -colorspace Gray -depth 8 -compress none in.tif", "tif",
+        New<SECTiff>, [](auto& b) { SetTiffTag(b, 258, 65288); SetTiffTag(b, 277, 65280); }},
     {"tiff of one 16-bit sample", "convert ref.ppm -colorspace Gray -depth 16 in.tif", "tif", New<SECTiff>, nullptr},
     {"tiff of two 8-bit samples", "convert ref.ppm -colorspace Gray -alpha set -depth 8 in.tif", "tif", New<SECTiff>, nullptr},
     {"tiff separated (cmyk)", "convert ref.ppm -colorspace CMYK in.tif", "tif", New<SECTiff>, nullptr},
