@@ -13,14 +13,15 @@ ImageFile::~ImageFile()
 bool ImageFile::Open(const std::string& path, Mode mode)
 {
     Close();
-    const int flags = mode == Mode::Read ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
+    // O_NONBLOCK: opening a FIFO for reading would wait for a writer.
+    const int flags = mode == Mode::Read ? O_RDONLY | O_NONBLOCK : O_WRONLY | O_CREAT | O_TRUNC;
     do {
         m_fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
     } while (m_fd < 0 && errno == EINTR);
     if (m_fd < 0)
         return false;
     struct stat info {};
-    if (::fstat(m_fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(m_fd, &info) != 0 || S_ISDIR(info.st_mode) || (mode == Mode::Read && !S_ISREG(info.st_mode))) {
         Close();
         return false;
     }
@@ -28,11 +29,14 @@ bool ImageFile::Open(const std::string& path, Mode mode)
     return true;
 }
 
-void ImageFile::Close()
+bool ImageFile::Close()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (m_fd < 0)
+        return true;
+    // Not retried on EINTR: the descriptor is released all the same.
+    const bool closed = ::close(m_fd) == 0;
     m_fd = -1;
+    return closed;
 }
 
 std::size_t ImageFile::Read(void* data, std::size_t count)

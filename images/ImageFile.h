@@ -16,9 +16,11 @@ public:
     ImageFile& operator=(const ImageFile&) = delete;
     ~ImageFile() override;
 
-    // Read opens an existing file; Create creates or truncates one for writing.
+    // Read opens an existing regular file; Create creates or truncates one for writing.
     bool Open(const std::string& path, Mode mode);
-    void Close();
+    // False when the file was not closed cleanly: what was written may not be
+    // in the file (a full disk often shows only here).
+    bool Close();
     bool IsOpen() const { return m_fd >= 0; }
 
     bool IsStoring() const override { return m_mode == Mode::Create; }

@@ -138,8 +138,8 @@ bool SECImage::SaveToPath(const std::string& path)
     if (!file.Open(path, ImageFile::Mode::Create))
         return false;
     const bool saved = SaveToFile(file);
-    file.Close();
-    return saved;
+    const bool closed = file.Close();
+    return saved && closed;
 }
 
 bool SECImage::SaveToFile(ImageFile& file)
@@ -549,9 +549,11 @@ bool SECImage::ReadDibBody(ImageStream& in, std::int64_t bytesBeforePixels)
     if (in.Read(palette, 4 * std::size_t{present}) != 4 * std::size_t{present} || !Skip(in, gap - 4 * std::int64_t{present}))
         return false;
 
-    const std::int64_t pixelBytes = DibRowBytes(h.biWidth, bits) * height;
-    if (pixelBytes > kMaxPixelBytes)
+    // Row bytes times height can pass 64 bits for the widest rows: compare before multiplying.
+    const std::int64_t rowBytes = DibRowBytes(h.biWidth, bits);
+    if (rowBytes > kMaxPixelBytes / height)
         return false;
+    const std::int64_t pixelBytes = rowBytes * height;
     std::vector<std::uint8_t> pixels;
     if (!ReadGrowing(in, pixelBytes, pixels) || !InitPicture(h.biWidth, height, bits, false))
         return false;

@@ -44,6 +44,13 @@ void InstallErrorManager(ErrorManager& errors)
     errors.pub.emit_message = DiscardMessage;
 }
 
+// Called before each piece of input is taken in, so at least once a scan.
+void LimitScans(j_common_ptr cinfo)
+{
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > SECJpeg::kMaxScans)
+        ERREXIT(cinfo, JERR_BAD_PROGRESSION);  // the code hardly matters: the message is discarded
+}
+
 struct FileSource {
     jpeg_source_mgr pub;
     ImageFile* file;
@@ -127,6 +134,7 @@ struct SECJpeg::Decoder {
     jpeg_decompress_struct cinfo;
     ErrorManager errors;
     FileSource source;
+    jpeg_progress_mgr progress;
     std::int64_t fileBytes;
 };
 
@@ -153,6 +161,7 @@ bool SECJpeg::ReadImage(ImageFile& file)
     decoder->source.pub.next_input_byte = nullptr;
     decoder->source.file = &file;
     decoder->source.ended = false;
+    decoder->progress.progress_monitor = LimitScans;
     decoder->fileBytes = file.GetLength();
     return Decode(*decoder);
 }
@@ -167,6 +176,7 @@ bool SECJpeg::Decode(Decoder& d)
     }
     jpeg_create_decompress(&d.cinfo);
     d.cinfo.src = &d.source.pub;
+    d.cinfo.progress = &d.progress;
     jpeg_read_header(&d.cinfo, TRUE);
     // Colour and grey pictures alike come out as blue, green, red.
     d.cinfo.out_color_space = JCS_EXT_BGR;

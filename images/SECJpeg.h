@@ -7,6 +7,10 @@
 class SECJpeg : public SECImage {
 public:
     static const SECRuntimeClass classSECJpeg;
+    // A progressive picture may repeat a scan any number of times, each one a
+    // pass over the whole picture; encoders write about ten. More is refused.
+    static constexpr int kMaxScans = 1000;
+
     const SECRuntimeClass& GetRuntimeClass() const override { return classSECJpeg; }
 
     bool WriteImage(ImageFile& file) override;

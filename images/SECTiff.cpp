@@ -108,9 +108,10 @@ bool SECTiff::Decode(const std::string& path)
     const int bits = m_nBitsPerSample;
     const int samples = m_nSamplesPerPixel;
     const int photometric = m_nPhotometric;
-    // 16 bits a pixel (one 16-bit sample, or two 8-bit ones) is refused.
-    if (bits * samples == 16 || (bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16)
-        || (samples != 1 && samples != 3 && samples != 4)
+    // 16 bits a pixel (one 16-bit sample, or two 8-bit ones) is refused. The
+    // product is formed only of accepted counts: stored ones can overflow it.
+    if ((bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16)
+        || (samples != 1 && samples != 3 && samples != 4) || bits * samples == 16
         || (photometric != PHOTOMETRIC_MINISWHITE && photometric != PHOTOMETRIC_MINISBLACK && photometric != PHOTOMETRIC_PALETTE
             && photometric != PHOTOMETRIC_RGB && photometric != PHOTOMETRIC_YCBCR)
         || width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)

@@ -16,7 +16,9 @@ int g_status = BlockFile::kStatusOk;
 
 std::unique_ptr<BlockFile> BlockFile::Open(const std::string& path, int64_t preloadLimit)
 {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a FIFO would block the open until a writer comes; on a
+    // regular file the flag changes nothing.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return nullptr;
     struct stat info;

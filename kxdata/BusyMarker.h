@@ -3,9 +3,14 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <sys/types.h>
 
 // The empty file "KXOPEN.BZY" in the current directory tells other programs
 // that a project is open. It is written anew at most every 10 seconds.
+//
+// The name lies in whatever directory the client runs in, so it is never
+// followed as a link and a file that is not an empty marker is never
+// truncated; only the marker this object made or took over is removed.
 class BusyMarker {
 public:
     using TickSource = std::function<uint32_t()>;
@@ -25,4 +30,8 @@ private:
     TickSource m_ticks;
     std::string m_strPath;
     uint32_t m_nLastTick = 0;
+    // The file of our marker, to tell it from anything put under its name since.
+    bool m_bOwned = false;
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
 };

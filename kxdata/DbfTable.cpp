@@ -4,7 +4,6 @@
 #include "kxdata/RaiseError.h"
 
 #include <cstring>
-#include <limits>
 
 namespace {
 constexpr int kHeaderSize = 32;
@@ -69,7 +68,7 @@ std::unique_ptr<DbfTable> DbfTable::Open(const std::string& path, const std::vec
     if (offset > table->m_nRecordLength && table->m_nRecordCount > 0)
         NotDbf(path);
     if (table->m_nRecordCount * table->m_nRecordLength > file.Length() - table->m_nDataStart ||
-        table->m_nRecordCount > std::numeric_limits<int32_t>::max())
+        table->m_nRecordCount > kMaxRecordCount)
         NotDbf(path);
 
     for (const std::string& name : wanted) {

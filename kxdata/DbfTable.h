@@ -14,6 +14,10 @@
 // slot number. Deleted records are read like any other.
 class DbfTable {
 public:
+    // Far above any real project: the key columns are built for every record
+    // at open, so a sparse file claiming billions of tiny records is refused.
+    static constexpr int64_t kMaxRecordCount = 50'000'000;
+
     // Raises -1 when the file cannot be opened, -2 when it is no usable table.
     static std::unique_ptr<DbfTable> Open(const std::string& path, const std::vector<std::string>& wanted);
 

@@ -1,31 +1,69 @@
 #include "kxdata/ExhibitExtractor.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-bool CanOpenForReading(const std::string& path)
-{
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0)
-        return false;
-    ::close(descriptor);
-    return true;
-}
+constexpr char kDirectoryTemplate[] = "kxdata-XXXXXX";
+constexpr char kFileTemplate[] = "QBPXXXXXX";
+constexpr char kLetters[] = {'T', 'G', 'S', 'O', 'U'};
 
-void WriteAll(int descriptor, std::string_view bytes)
+bool WriteAll(int descriptor, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t n = ::write(descriptor, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n <= 0)
-            return;
+            return false;
         bytes.remove_prefix(static_cast<size_t>(n));
     }
+    return true;
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat info;
+    return ::lstat(path.c_str(), &info) == 0;
 }
 }  // namespace
+
+ExhibitExtractor::~ExhibitExtractor()
+{
+    RemoveDirectory();
+}
+
+void ExhibitExtractor::RemoveDirectory()
+{
+    if (m_strDirectory.empty() || m_nOwner != ::getpid())
+        return;
+    std::error_code ignored;
+    std::filesystem::remove_all(m_strDirectory, ignored);
+    m_strDirectory.clear();
+}
+
+bool ExhibitExtractor::EnsureDirectory(const std::string& tempDirectory)
+{
+    // A cleaner of the temporary directory may have removed it meanwhile.
+    struct stat info;
+    if (!m_strDirectory.empty() && ::lstat(m_strDirectory.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+        info.st_uid == ::geteuid())
+        return true;
+    std::string path = tempDirectory + kDirectoryTemplate;
+    if (::mkdtemp(path.data()) == nullptr) {
+        m_strDirectory.clear();
+        return false;
+    }
+    m_strDirectory = path + '/';
+    m_nOwner = ::getpid();
+    return true;
+}
 
 std::string ExhibitExtractor::Extension(int kind, std::string_view bytes)
 {
@@ -55,24 +93,30 @@ std::string ExhibitExtractor::Extension(int kind, std::string_view bytes)
 
 std::string ExhibitExtractor::Extract(std::string_view bytes, int kind, const std::string& tempDirectory)
 {
-    std::string temporary = tempDirectory + "QBPXXXXXX";
+    if (!EnsureDirectory(tempDirectory))
+        return std::string();
+    std::string temporary = m_strDirectory + kFileTemplate;
     const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor >= 0) {
-        WriteAll(descriptor, bytes);
-        ::close(descriptor);
+    if (descriptor < 0)
+        return std::string();
+    const bool written = WriteAll(descriptor, bytes);
+    if (::close(descriptor) != 0 || !written) {
+        ::unlink(temporary.c_str());
+        return std::string();
     }
 
-    static constexpr char kLetters[] = {'T', 'G', 'S', 'O', 'U'};
     const int slot = kind >= 0 && kind < 4 ? kind : 4;
     const std::string extension = Extension(kind, bytes);
     std::string candidate;
     for (;;) {
-        candidate = tempDirectory + kLetters[slot] + std::to_string(m_counters[slot]) + extension;
-        if (!CanOpenForReading(candidate))
+        candidate = m_strDirectory + kLetters[slot] + std::to_string(m_counters[slot]) + extension;
+        if (!Exists(candidate))
             break;
         ++m_counters[slot];
     }
-    if (descriptor >= 0)
-        std::rename(temporary.c_str(), candidate.c_str());
+    if (std::rename(temporary.c_str(), candidate.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return std::string();
+    }
     return candidate;
 }

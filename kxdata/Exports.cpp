@@ -2,6 +2,7 @@
 // library shows.
 #include "kxdata/kxdata.h"
 
+#include "kxdata/ExportGuard.h"
 #include "kxdata/Library.h"
 
 namespace {
@@ -15,82 +16,82 @@ extern "C" {
 
 int KxInit(int size, char* out, char* msg)
 {
-    return Lib().Init(size, out, msg);
+    return GuardExport(out, msg, [&] { return Lib().Init(size, out, msg); });
 }
 
 int KxConfig(char* out, char* msg)
 {
-    return Lib().Run(out, msg, [] { return 0; });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [] { return 0; }); });
 }
 
 int KxOpen(const char* path, char* msg)
 {
-    return Lib().Open(path, msg);
+    return GuardExport(nullptr, msg, [&] { return Lib().Open(path, msg); });
 }
 
 int KxClose(char* msg)
 {
-    return Lib().Close(msg);
+    return GuardExport(nullptr, msg, [&] { return Lib().Close(msg); });
 }
 
 int KxIndiv(int number, char* out, char* msg)
 {
-    return Lib().Run(out, msg, [number] { return Lib().Indiv(number); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [number] { return Lib().Indiv(number); }); });
 }
 
 int KxFlags(int which, char* out, char* msg)
 {
-    return Lib().Run(out, msg, [which] { return Lib().Flags(which); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [which] { return Lib().Flags(which); }); });
 }
 
 int KxName(int restart, char* out, char* msg)
 {
-    return Lib().Run(out, msg, [restart] { return Lib().Name(restart); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [restart] { return Lib().Name(restart); }); });
 }
 
 int KxRelative(int which, char* out, char* msg)
 {
-    return Lib().Run(out, msg, [which] { return Lib().Relative(which); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [which] { return Lib().Relative(which); }); });
 }
 
 int KxEvent(int which, char* out, char* msg)
 {
-    return Lib().Run(out, msg, [which] { return Lib().Event(which); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [which] { return Lib().Event(which); }); });
 }
 
 int KxEventDirect(int number, char* out, char* msg)
 {
-    return Lib().Run(out, msg, [number] { return Lib().EventDirect(number); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [number] { return Lib().EventDirect(number); }); });
 }
 
 int KxWitness(int restart, char* out, char* msg)
 {
-    return Lib().Run(out, msg, [restart] { return Lib().Witness(restart); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [restart] { return Lib().Witness(restart); }); });
 }
 
 int KxTagType(int number, char* out, char* msg)
 {
-    return Lib().Run(out, msg, [number] { return Lib().TagType(number); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [number] { return Lib().TagType(number); }); });
 }
 
 int KxPlaces(int number, char* out, char* msg)
 {
-    return Lib().Run(out, msg, [number] { return Lib().Places(number); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [number] { return Lib().Places(number); }); });
 }
 
 int KxPrimExhibit(char* out, char* msg)
 {
-    return Lib().Run(out, msg, [] { return Lib().PrimExhibit(); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [] { return Lib().PrimExhibit(); }); });
 }
 
 int KxExhibit(int restart, char* out, char* msg)
 {
-    return Lib().Run(out, msg, [restart] { return Lib().Exhibit(restart); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [restart] { return Lib().Exhibit(restart); }); });
 }
 
 int KxSource(int number, char* out, char* msg)
 {
-    return Lib().Run(out, msg, [number] { return Lib().Source(number); });
+    return GuardExport(out, msg, [&] { return Lib().Run(out, msg, [number] { return Lib().Source(number); }); });
 }
 
 int KxCitation(int number, char* out, char* msg)

@@ -4,7 +4,6 @@
 #include "kxdata/RaiseError.h"
 
 #include <cstdlib>
-#include <new>
 
 namespace {
 std::string SystemTempDirectory()
@@ -51,9 +50,17 @@ int Library::Run(char* out, char* msg, const std::function<int()>& work)
         if (error.Code() != ReplyWriter::kOverflowCode)
             m_reply.Clear();
         return error.Code();
-    } catch (const std::bad_alloc&) {
-        OutOfMemory();
     }
+}
+
+int Library::Fail(char* out, char* msg, const char* what)
+{
+    SetMessageBuffer(msg);
+    if (out != nullptr)
+        out[0] = '\0';
+    CloseProject();
+    WriteMessage("Internal error: %s", what);
+    return kInternalError;
 }
 
 int Library::EndOfList()
@@ -104,6 +111,8 @@ int Library::Init(int size, char* out, char* msg)
 int Library::Open(const char* path, char* msg)
 {
     SetMessageBuffer(msg);
+    // Opening writes no reply; the count starts at 0.
+    m_reply.Begin(nullptr, 0);
     if (m_nBufferSize <= 0) {
         WriteMessage("Error - Buffer size not set");
         return -5;
@@ -122,8 +131,6 @@ int Library::Open(const char* path, char* msg)
     } catch (const CVexc& error) {
         CloseProject();
         return error.Code();
-    } catch (const std::bad_alloc&) {
-        OutOfMemory();
     }
 }
 
@@ -496,6 +503,7 @@ void Library::WriteExhibitRecord(int64_t r)
             m_busy.Refresh();
             const std::string file = m_extractor.Extract(m_project->MemoOf('I').Read(block), kind, m_strTempDirectory);
             m_busy.Refresh();
+            // Empty when the file could not be written: a path must name what it holds.
             m_reply.Field(file);
         } else {
             // An external file: its name is the memo of IFILENAME, AFILENAME or TFILENAME.

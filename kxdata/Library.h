@@ -17,10 +17,16 @@ class Library {
 public:
     static Library& Instance();
 
+    // The answer to a fault of the library itself (an exception other than CVexc).
+    static constexpr int kInternalError = -3;
+
     // The frame shared by the exports that answer into a reply buffer: it
     // resets the reply and message, runs the work, and turns a raised error into
     // its code (closing the project for negative codes).
     int Run(char* out, char* msg, const std::function<int()>& work);
+
+    // Closes the project and answers kInternalError with "Internal error: " and the text in msg.
+    int Fail(char* out, char* msg, const char* what);
 
     int Init(int size, char* out, char* msg);
     int Open(const char* path, char* msg);

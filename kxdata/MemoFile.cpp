@@ -28,6 +28,8 @@ std::string MemoFile::Read(int32_t block)
     if (m_file->Read(length, 4) < 4)
         return bytes;
     const int64_t stored = (int64_t{length[0]} << 24) | (length[1] << 16) | (length[2] << 8) | length[3];
+    if (stored > m_file->Length() || stored > kMaxMemoLength)
+        RaiseError(-2, "Not DBF file: %s", m_file->Path().c_str());
     const int64_t available = m_file->Length() - m_file->Position();
     bytes.resize(static_cast<size_t>(std::min(stored, available)));
     const int64_t got = m_file->Read(reinterpret_cast<unsigned char*>(bytes.data()), static_cast<int64_t>(bytes.size()));

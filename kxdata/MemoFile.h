@@ -15,8 +15,13 @@ public:
     // Raises -1 when the file cannot be opened.
     static std::unique_ptr<MemoFile> Open(const std::string& path);
 
+    // No memo is longer than this: a picture of a few megabytes is the most
+    // a project holds, and every memo is read into memory whole.
+    static constexpr int64_t kMaxMemoLength = int64_t{64} << 20;
+
     // The bytes of the memo at block b; block 0 (and a negative one) means no
-    // memo. A length running past the end of the file is cut at the end.
+    // memo. A length running past the end of the file is cut at the end; one
+    // longer than the whole file or than kMaxMemoLength raises -2.
     std::string Read(int32_t block);
 
 private:

@@ -1,14 +1,25 @@
 #include "platform/ProfileFile.h"
 
+#include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 
-#include <cstdio>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+// Command files are a few kilobytes; anything far larger is no command file,
+// and a device such as /dev/zero would never end.
+constexpr std::size_t kMaxProfileBytes = std::size_t{4} << 20;
+constexpr int kBytesPerMegabyte = 1 << 20;
+// Mode of a file the writer creates, before the umask.
+constexpr mode_t kNewFileMode = 0666;
 
 constexpr const char* kWhiteSpace = " \t\n\v\f\r";
 
@@ -88,28 +99,69 @@ Line ParseLine(std::string text, std::string ending)
     return line;
 }
 
-// False when the file cannot be read (missing, a directory, no permission).
-bool ReadWholeFile(const std::string& path, std::string& content)
+enum class ReadResult { Read, Missing, Unreadable };
+
+// The path of the last file refused with a message: every read of a command
+// file reads it again, and one message per file is enough.
+std::string g_strRefusedPath;
+
+ReadResult Refuse(const std::string& path, const std::string& reason)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return false;
-    char chunk[8192];
-    std::size_t count = 0;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        content.append(chunk, count);
-    const bool ok = std::ferror(file) == 0;
-    std::fclose(file);
-    return ok;
+    if (path != g_strRefusedPath) {
+        g_strRefusedPath = path;
+        MessageBox::Show("Cannot read " + path + ": " + reason);
+    }
+    return ReadResult::Unreadable;
+}
+
+ReadResult RefuseTooLarge(const std::string& path)
+{
+    return Refuse(path, "it is larger than " + std::to_string(kMaxProfileBytes / kBytesPerMegabyte) + " MB");
+}
+
+ReadResult ReadWholeFile(const std::string& path, std::string& content)
+{
+    // O_NONBLOCK: opening a FIFO for reading would wait for a writer.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Unreadable;
+    struct stat info;
+    ReadResult result = ReadResult::Read;
+    if (::fstat(descriptor, &info) != 0) {
+        result = ReadResult::Unreadable;
+    } else if (!S_ISREG(info.st_mode)) {
+        result = Refuse(path, "it is not a regular file");
+    } else {
+        if (static_cast<std::uint64_t>(info.st_size) > kMaxProfileBytes)
+            result = RefuseTooLarge(path);
+        char chunk[8192];
+        while (result == ReadResult::Read) {
+            const ssize_t count = ::read(descriptor, chunk, sizeof chunk);
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count < 0)
+                result = ReadResult::Unreadable;
+            if (count <= 0)
+                break;
+            content.append(chunk, static_cast<std::size_t>(count));
+            // The file may grow while it is read.
+            if (content.size() > kMaxProfileBytes)
+                result = RefuseTooLarge(path);
+        }
+    }
+    ::close(descriptor);
+    if (result == ReadResult::Read && path == g_strRefusedPath)
+        g_strRefusedPath.clear();
+    return result;
 }
 
 Document Load(const std::string& path)
 {
     Document document;
     std::string content;
-    if (!ReadWholeFile(path, content)) {
-        std::error_code ignored;
-        document.unreadable = std::filesystem::exists(path, ignored);
+    const ReadResult result = ReadWholeFile(path, content);
+    if (result != ReadResult::Read) {
+        document.unreadable = result == ReadResult::Unreadable;
         return document;
     }
     std::size_t start = 0;
@@ -181,16 +233,66 @@ std::string Cut(std::string text, std::size_t bufferSize)
     return text;
 }
 
+bool WriteAll(int descriptor, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        done += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+mode_t CreationMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return kNewFileMode & ~mask;
+}
+
+// The new contents go to a temporary file beside the old one, which replaces
+// it only once they are all on the disk: a full disk or a failing write
+// leaves the old file as it was.
 bool Save(const std::string& path, const Document& document)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out << document.byteOrderMark;
+    std::string content = document.byteOrderMark;
     for (const Line& line : document.lines)
-        out << line.text << line.ending;
-    out.close();
-    return !out.fail();
+        content += line.text + line.ending;
+
+    // A link stays a link: the file it points to is the one replaced.
+    std::error_code error;
+    const std::filesystem::path target =
+        std::filesystem::exists(path, error) ? std::filesystem::canonical(path, error) : std::filesystem::path(path);
+    if (error)
+        return false;
+    struct stat info;
+    const mode_t mode = ::stat(target.c_str(), &info) == 0 ? (info.st_mode & 07777) : CreationMode();
+
+    const std::filesystem::path directory = target.has_parent_path() ? target.parent_path() : ".";
+    std::string temporary = (directory / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0)
+        return false;
+    const bool written = WriteAll(descriptor, content) && ::fchmod(descriptor, mode) == 0 && ::fsync(descriptor) == 0;
+    if (::close(descriptor) != 0 || !written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+// Names that would change the lines of the file: a line break anywhere, "]"
+// in a section (it would end the header early), "=" in a key (it would end
+// the key early) or a key that reads as a section header.
+bool IsWritableName(const std::string& section, const std::string& key)
+{
+    const std::string trimmedKey = Trim(key);
+    return section.find_first_of("\r\n]") == std::string::npos && key.find_first_of("\r\n=") == std::string::npos
+        && (trimmedKey.empty() || trimmedKey.front() != '[');
 }
 
 }  // namespace
@@ -211,6 +313,8 @@ std::string ProfileFile::ReadString(const std::string& path, const std::string& 
 bool ProfileFile::WriteString(const std::string& path, const std::string& section, const std::string& key,
     const std::string& value)
 {
+    if (!IsWritableName(section, key))
+        return false;
     std::string oneLine = value;
     for (char& c : oneLine) {
         if (c == '\r' || c == '\n')

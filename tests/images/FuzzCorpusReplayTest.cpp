@@ -9,16 +9,15 @@
 
 namespace {
 
-// The fuzz targets' seed corpus, every file through every reader (callers try
+// The image fuzz targets' seed corpus, every file through every reader (callers try
 // them all in turn); each file loads with the reader of its folder.
 TEST(FuzzCorpusReplay, EveryReaderSurvivesEveryFileAndItsOwnReaderLoadsIt)
 {
     const std::map<std::string, std::string> readers = {{"bmp", "SECDib"}, {"jpeg", "SECJpeg"}, {"pcx", "SECPcx"},
         {"tiff", "SECTiff"}, {"targa", "SECTarga"}, {"archive", "Archive"}};
     int files = 0;
-    for (const auto& folder : std::filesystem::directory_iterator(QUORREL_FUZZ_CORPUS)) {
-        const std::string own = readers.at(folder.path().filename().string());
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    for (const auto& [folder, own] : readers) {
+        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(QUORREL_FUZZ_CORPUS) / folder)) {
             std::ifstream in(entry.path(), std::ios::binary);
             const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
             for (const auto& [name, reader] : readers) {

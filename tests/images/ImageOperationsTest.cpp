@@ -11,6 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
+
 using namespace image_witness;
 
 namespace {
@@ -93,22 +98,26 @@ void Put32(std::vector<std::uint8_t>& bytes, std::size_t at, unsigned value)
     Put16(bytes, at + 2, value >> 16);
 }
 
-// Rewrites the first IFD's ImageWidth and ImageLength of a little-endian TIFF.
-void SetTiffSize(std::vector<std::uint8_t>& tiff, unsigned width, unsigned height)
+// Rewrites a value held in an entry of the first IFD of a little-endian TIFF.
+void SetTiffTag(std::vector<std::uint8_t>& tiff, unsigned tag, unsigned value)
 {
     auto get16 = [&](std::size_t at) { return static_cast<unsigned>(tiff[at] | tiff[at + 1] << 8); };
     const std::size_t ifd = get16(4) | get16(6) << 16;
     for (unsigned i = 0; i < get16(ifd); ++i) {
         const std::size_t entry = ifd + 2 + 12 * i;
-        const unsigned tag = get16(entry);
-        const unsigned value = tag == 256 ? width : height;
-        if (tag == 256 || tag == 257) {
+        if (get16(entry) == tag) {
             if (get16(entry + 2) == 3)
                 Put16(tiff, entry + 8, value);
             else
                 Put32(tiff, entry + 8, value);
         }
     }
+}
+
+void SetTiffSize(std::vector<std::uint8_t>& tiff, unsigned width, unsigned height)
+{
+    SetTiffTag(tiff, 256, width);
+    SetTiffTag(tiff, 257, height);
 }
 
 // Sets the frame size in a JPEG's start-of-frame marker.
@@ -143,6 +152,8 @@ std::unique_ptr<SECImage> New()
 const Refusal kRefusals[] = {
     {"bmp claiming 60000 x 60000", "convert ref.ppm BMP3:in.bmp", "bmp", New<SECDib>,
         [](auto& b) { Put32(b, 18, 60000); Put32(b, 22, 60000); }},
+    {"bmp claiming the largest size there is", "convert ref.ppm BMP3:in.bmp", "bmp", New<SECDib>,
+        [](auto& b) { Put32(b, 18, 0x7FFFFFFF); Put32(b, 22, 0x7FFFFFFF); }},
     {"bmp run-length coded", "convert ref.ppm -colors 200 -type palette -compress rle BMP3:in.bmp", "bmp", New<SECDib>, nullptr},
     {"bmp core header", "convert ref.ppm BMP2:in.bmp", "bmp", New<SECDib>, nullptr},
     {"bmp palette larger than the depth", "convert ref.ppm -colors 16 -compress none BMP3:in.bmp", "bmp", New<SECDib>,
@@ -158,6 +169,8 @@ const Refusal kRefusals[] = {
     {"pcx not run-length coded", "convert ref.ppm in.pcx", "pcx", New<SECPcx>, [](auto& b) { b[2] = 0; }},
     {"tiff claiming 60000 x 60000", "convert ref.ppm -compress none in.tif", "tif", New<SECTiff>,
         [](auto& b) { SetTiffSize(b, 60000, 60000); }},
+    {"tiff of absurd sample sizes and counts", "convert ref.ppm -colorspace Gray -depth 8 -compress none in.tif", "tif",
+        New<SECTiff>, [](auto& b) { SetTiffTag(b, 258, 65288); SetTiffTag(b, 277, 65280); }},
     {"tiff of one 16-bit sample", "convert ref.ppm -colorspace Gray -depth 16 in.tif", "tif", New<SECTiff>, nullptr},
     {"tiff of two 8-bit samples", "convert ref.ppm -colorspace Gray -alpha set -depth 8 in.tif", "tif", New<SECTiff>, nullptr},
     {"tiff separated (cmyk)", "convert ref.ppm -colorspace CMYK in.tif", "tif", New<SECTiff>, nullptr},
@@ -259,6 +272,70 @@ TEST(JpegReader, GreyPicturesHaveEqualBlueGreenAndRed)
         ASSERT_EQ(pixels.bytes[i], pixels.bytes[i + 1]);
         ASSERT_EQ(pixels.bytes[i], pixels.bytes[i + 2]);
     }
+}
+
+// A 16 x 16 grey progressive JPEG made with libjpeg, its last scan repeated
+// until the file holds `scans` scans (decoders take a repeated scan with a
+// warning, and each one is a pass over the whole picture).
+std::vector<std::uint8_t> ProgressiveJpegWithScans(int scans)
+{
+    constexpr int kSide = 16;
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr errors;
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char* encoded = nullptr;
+    unsigned long encodedSize = 0;
+    jpeg_mem_dest(&cinfo, &encoded, &encodedSize);
+    cinfo.image_width = kSide;
+    cinfo.image_height = kSide;
+    cinfo.input_components = 1;
+    cinfo.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&cinfo);
+    jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(kSide);
+    while (cinfo.next_scanline < kSide) {
+        for (int x = 0; x < kSide; ++x)
+            row[static_cast<std::size_t>(x)] = static_cast<JSAMPLE>((x * 16 + cinfo.next_scanline * 5) & 0xFF);
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    std::vector<std::uint8_t> bytes(encoded, encoded + encodedSize);
+    jpeg_destroy_compress(&cinfo);
+    std::free(encoded);
+
+    // Markers cannot occur inside entropy-coded data, so each FF DA starts a scan.
+    std::size_t lastScan = 0;
+    int made = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); ++i) {
+        if (bytes[i] == 0xFF && bytes[i + 1] == 0xDA) {
+            lastScan = i;
+            ++made;
+        }
+    }
+    const std::vector<std::uint8_t> scan(bytes.begin() + static_cast<std::ptrdiff_t>(lastScan), bytes.end() - 2);
+    for (; made < scans; ++made)
+        bytes.insert(bytes.end() - 2, scan.begin(), scan.end());
+    return bytes;
+}
+
+// Each repeated scan costs a pass over the picture: beyond the limit the
+// picture is refused and the one held before stays.
+TEST(JpegReader, RefusesMoreScansThanAnyEncoderWrites)
+{
+    SECJpeg image;
+    WriteFileBytes(TestPath("scans.jpg"), ProgressiveJpegWithScans(SECJpeg::kMaxScans));
+    ASSERT_TRUE(image.LoadFromPath(TestPath("scans.jpg")));
+    ASSERT_EQ(image.GetWidth(), 16);
+    const Rgb before = Pixels(image);
+
+    const std::vector<std::uint8_t> tooMany = ProgressiveJpegWithScans(SECJpeg::kMaxScans + 1);
+    EXPECT_LT(tooMany.size(), std::size_t{100000}) << "a small fixture";
+    WriteFileBytes(TestPath("scans.jpg"), tooMany);
+    EXPECT_FALSE(image.LoadFromPath(TestPath("scans.jpg")));
+    EXPECT_EQ(MaxDifference(Pixels(image), before), 0);
 }
 
 // A monochrome PCX has no 256-colour palette: the grey ramp makes set bits

@@ -9,6 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace image_witness;
 
 namespace {
@@ -149,6 +154,11 @@ TEST(Writers, RefuseWhatTheyCannotWrite)
     ASSERT_TRUE(jpeg.CopyImage(*picture));
     EXPECT_FALSE(dib.SaveToPath(TestPath("no/such/directory/out.bmp")));
     EXPECT_FALSE(jpeg.SaveToPath(TestPath("no/such/directory/out.jpg")));
+    // A full disk: every write fails.
+    if (std::filesystem::exists("/dev/full")) {
+        EXPECT_FALSE(dib.SaveToPath("/dev/full"));
+        EXPECT_FALSE(jpeg.SaveToPath("/dev/full"));
+    }
     // No writers for the read-only formats.
     SECPcx pcx;
     SECTarga targa;
@@ -157,6 +167,46 @@ TEST(Writers, RefuseWhatTheyCannotWrite)
         ASSERT_TRUE(image->CopyImage(*picture));
         EXPECT_FALSE(image->SaveToPath(TestPath("out.img")));
     }
+}
+
+// The descriptor of an open file, found by its path among the process's own.
+int DescriptorOf(const std::string& path)
+{
+    const std::filesystem::path wanted = std::filesystem::canonical(path);
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code error;
+        if (std::filesystem::read_symlink(entry.path(), error) == wanted)
+            return std::stoi(entry.path().filename().string());
+    }
+    return -1;
+}
+
+// A close that fails (as it can when the disk fills up) is reported: a
+// writer must not call a file written that may not be.
+TEST(ImageFiles, AFailedCloseIsReported)
+{
+    ImageFile file;
+    ASSERT_TRUE(file.Open(TestPath("closed.bmp"), ImageFile::Mode::Create));
+    ASSERT_TRUE(file.Write("BM", 2));
+    const int descriptor = DescriptorOf(TestPath("closed.bmp"));
+    ASSERT_GE(descriptor, 0);
+    ASSERT_EQ(::close(descriptor), 0);  // behind the file's back: its own close now fails
+    EXPECT_FALSE(file.Close());
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_TRUE(file.Close()) << "closing a closed file is no error";
+}
+
+// Reading a FIFO would wait for a writer for ever, and a device need not end.
+TEST(ImageFiles, ReadersRefuseWhatIsNoRegularFile)
+{
+    const std::string fifo = TestPath("picture.fifo");
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const char* reader : {"SECDib", "SECJpeg", "SECPcx", "SECTiff", "SECTarga"}) {
+        for (const std::string& path : {fifo, std::string("/dev/zero")})
+            EXPECT_FALSE(SECRuntimeClass::CreateObject(reader)->LoadFromPath(path)) << reader << " " << path;
+    }
+    std::filesystem::remove(fifo);
 }
 
 // A 24-bit picture 3 pixels wide takes 12 bytes a row: bfSize = 54 + 12 x height.

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <set>
 
+#include <sys/stat.h>
+
 using kxdata_test::KxClient;
 using kxdata_test::KxReply;
 using testing::ElementsAre;
@@ -102,6 +104,21 @@ TEST(KxdataLibraryTest, InitSizeAndOpenFailures)
     EXPECT_EQ(kx.Call(KxIndiv, 0), Ok("4|"));
     EXPECT_EQ(kx.Close(), Ok(""));
     EXPECT_FALSE(std::filesystem::exists("KXOPEN.BZY"));
+}
+
+// A project file that is a FIFO would block the open until someone writes to it.
+TEST(KxdataLibraryTest, ProjectFilesThatAreNoRegularFilesCannotBeOpened)
+{
+    KxClient kx;
+    kx.Call(KxInit, 102400);
+    for (const char* name : {"SMITH__$.DBF", "SMITH__N.FPT"}) {
+        const std::string project = kxdata_test::WriteFamilyProject("fifo");
+        const std::string path = std::string("fifo/") + name;
+        std::filesystem::remove(path);
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        EXPECT_EQ(kx.Open(project), (KxReply{-1, "", "Could not open " + path})) << name;
+        std::filesystem::remove(path);
+    }
 }
 
 TEST_F(ExportsTest, PersonRecords)
@@ -252,30 +269,78 @@ TEST_F(ExportsTest, ReplyOverflowKeepsTheCutReply)
     EXPECT_EQ(kx.Call(KxIndiv, 1).code, 0) << "the project stays open";
 }
 
+std::string FieldOf(const std::string& reply, int field)
+{
+    std::string rest = reply;
+    for (int f = 1; f < field; ++f)
+        rest = rest.substr(rest.find('|') + 1);
+    return rest.substr(0, rest.find('|'));
+}
+
+std::string DirectoryOf(const std::string& path)
+{
+    return std::filesystem::path(path).parent_path().string() + "/";
+}
+
 TEST_F(ExportsTest, ExhibitsAreExtractedWithCountersThatNeverReset)
 {
     kx.Call(KxIndiv, 1);
     const KxReply primary = kx.Call(KxPrimExhibit);
-    EXPECT_EQ(primary, Ok("Portrait|" + m_strTemp + "G0.JPG|T|"));
-    EXPECT_EQ(kxdata_test::ReadBytes(m_strTemp + "G0.JPG"), kxdata_test::PortraitBytes());
-    EXPECT_THAT(kx.List(KxExhibit, 1), ElementsAre("Sketch|C:\\pics\\a~b.bmp|F|", "Letter|" + m_strTemp + "T0.TXT|F|",
-                                                   "Object|obj.ole|F|", "Voice|" + m_strTemp + "S0.WAV|F|"));
-    EXPECT_EQ(kx.Call(KxExhibit, 0), kEnd);
-    EXPECT_EQ(kxdata_test::ReadBytes(m_strTemp + "T0.TXT"), "Dear sir");
+    ASSERT_EQ(primary.code, 0);
+    const std::string image = FieldOf(primary.out, 2);
+    // One private directory under the temporary directory, for the whole process.
+    const std::string dir = DirectoryOf(image);
+    EXPECT_EQ(DirectoryOf(dir.substr(0, dir.size() - 1)), m_strTemp);
+    EXPECT_EQ(primary, Ok("Portrait|" + image + "|T|"));
+    EXPECT_EQ(std::filesystem::path(image).extension(), ".JPG");
+    EXPECT_EQ(kxdata_test::ReadBytes(image), kxdata_test::PortraitBytes());
 
-    // Names still taken are skipped, and a new project does not reset the counters.
-    kxdata_test::WriteBytes(m_strTemp + "G1.JPG", "taken");
+    const std::vector<std::string> exhibits = kx.List(KxExhibit, 1);
+    EXPECT_EQ(kx.Call(KxExhibit, 0), kEnd);
+    ASSERT_EQ(exhibits.size(), 4u);
+    EXPECT_EQ(exhibits[0], "Sketch|C:\\pics\\a~b.bmp|F|");
+    EXPECT_EQ(exhibits[1], "Letter|" + FieldOf(exhibits[1], 2) + "|F|");
+    EXPECT_EQ(exhibits[2], "Object|obj.ole|F|");
+    EXPECT_EQ(exhibits[3], "Voice|" + FieldOf(exhibits[3], 2) + "|F|");
+    EXPECT_EQ(DirectoryOf(FieldOf(exhibits[1], 2)), dir);
+    EXPECT_EQ(std::filesystem::path(FieldOf(exhibits[1], 2)).filename().string().substr(0, 1), "T");
+    EXPECT_EQ(std::filesystem::path(FieldOf(exhibits[3], 2)).extension(), ".WAV");
+    EXPECT_EQ(kxdata_test::ReadBytes(FieldOf(exhibits[1], 2)), "Dear sir");
+
+    // A new project does not reset the counters: the next picture gets the next number.
     kx.Close();
     ASSERT_EQ(kx.Open(m_strProject).code, 0);
     kx.Call(KxIndiv, 1);
-    EXPECT_EQ(kx.Call(KxPrimExhibit), Ok("Portrait|" + m_strTemp + "G2.JPG|T|"));
-    std::filesystem::remove(m_strTemp + "G0.JPG");
-    std::filesystem::remove(m_strTemp + "G1.JPG");
-    EXPECT_EQ(kx.Call(KxPrimExhibit), Ok("Portrait|" + m_strTemp + "G3.JPG|T|"));
+    const std::string next = FieldOf(kx.Call(KxPrimExhibit).out, 2);
+    const int number = std::stoi(std::filesystem::path(image).stem().string().substr(1));
+    EXPECT_EQ(next, dir + "G" + std::to_string(number + 1) + ".JPG");
+    EXPECT_EQ(kxdata_test::ReadBytes(next), kxdata_test::PortraitBytes());
 
     kx.Call(KxIndiv, 2);
     EXPECT_EQ(kx.Call(KxPrimExhibit), (KxReply{11, "", "No promary exhibit"}));
     EXPECT_EQ(kx.Call(KxExhibit, 1), kEnd);
+}
+
+// Names another user holds in a shared temporary directory (an unreadable file,
+// a dangling link) are never named in a reply: every path is a file we wrote.
+TEST_F(ExportsTest, ExtractedFilesAreOnlyEverOurOwn)
+{
+    std::filesystem::create_symlink(m_strTemp + "elsewhere", m_strTemp + "G0.JPG");
+    kxdata_test::WriteBytes(m_strTemp + "T0.TXT", "someone else's");
+    std::filesystem::permissions(m_strTemp + "T0.TXT", std::filesystem::perms::none);
+    kx.Call(KxIndiv, 1);
+    const KxReply primary = kx.Call(KxPrimExhibit);
+    ASSERT_EQ(primary.code, 0);
+    const std::string image = FieldOf(primary.out, 2);
+    EXPECT_NE(DirectoryOf(image), m_strTemp);
+    EXPECT_EQ(kxdata_test::ReadBytes(image), kxdata_test::PortraitBytes());
+    EXPECT_FALSE(std::filesystem::exists(m_strTemp + "elsewhere"));
+    const std::vector<std::string> exhibits = kx.List(KxExhibit, 1);
+    ASSERT_EQ(exhibits.size(), 4u);
+    EXPECT_EQ(DirectoryOf(FieldOf(exhibits[1], 2)), DirectoryOf(image));
+    EXPECT_EQ(kxdata_test::ReadBytes(FieldOf(exhibits[1], 2)), "Dear sir");
+    std::filesystem::remove(m_strTemp + "G0.JPG");
+    std::filesystem::remove(m_strTemp + "T0.TXT");
 }
 
 }  // namespace

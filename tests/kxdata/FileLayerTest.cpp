@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <random>
 
+#include <sys/stat.h>
+
 using kxdata_test::WriteBytes;
 
 namespace {
@@ -102,6 +104,10 @@ TEST(BlockFileTest, ReadsAcrossBlocksAndReportsEnd)
     EXPECT_FALSE(BlockFile::Open("no-such-file"));
     std::filesystem::create_directories("a-directory");
     EXPECT_FALSE(BlockFile::Open("a-directory"));
+    // Opening a FIFO for reading would wait for a writer for ever.
+    ASSERT_EQ(::mkfifo("a-fifo", 0600), 0);
+    EXPECT_FALSE(BlockFile::Open("a-fifo"));
+    EXPECT_FALSE(BlockFile::Open("/dev/zero"));
 }
 
 // Two fields of lengths 10 and 5 in a 16-byte record.
@@ -173,13 +179,22 @@ TEST(DbfTableTest, SurvivesRandomDamage)
 {
     const std::string good = TwoFieldTable(3, {{"alpha", "1"}, {"beta", "22"}, {"gamma", "333"}});
     std::mt19937 random(11);
+    int refused = 0;
     for (int round = 0; round < 300; ++round) {
         std::string bytes = good;
         for (int n = 0; n < 3; ++n)
             bytes[random() % (32 + 64 + 1)] = static_cast<char>(random());
         WriteBytes("damaged.dbf", bytes);
-        Catch([] {
-            auto table = DbfTable::Open("damaged.dbf", {"FIRST", "SECOND"});
+        std::unique_ptr<DbfTable> table;
+        const ErrorResult open = Catch([&] { table = DbfTable::Open("damaged.dbf", {"FIRST", "SECOND"}); });
+        if (open.code != 0) {
+            ASSERT_EQ(open.code, -2) << "round " << round;
+            ASSERT_EQ(open.message, "Not DBF file: damaged.dbf") << "round " << round;
+            ++refused;
+            continue;
+        }
+        ASSERT_TRUE(table) << "round " << round;
+        const ErrorResult read = Catch([&] {
             for (int64_t r = 1; r <= table->RecordCount(); ++r) {
                 for (int k = 1; k <= static_cast<int>(table->Slots().size()); ++k) {
                     std::string text;
@@ -187,7 +202,11 @@ TEST(DbfTableTest, SurvivesRandomDamage)
                 }
             }
         });
+        EXPECT_EQ(read.code, 0) << "round " << round;
     }
+    // Both outcomes occur, or the damage would not reach what the checks look at.
+    EXPECT_GT(refused, 0);
+    EXPECT_LT(refused, 300);
 }
 
 TEST(DbfTableTest, DeletedRecordsReadLikeAnyOther)
@@ -248,22 +267,87 @@ TEST(DbfTableTest, RejectsMalformedFiles)
     EXPECT_EQ(missing.message, "Could not open none.dbf");
 }
 
+std::string MemoWithLength(uint32_t length)
+{
+    std::string bytes(74, '\0');  // block 2: length at bytes 70 to 73
+    for (int i = 0; i < 4; ++i)
+        bytes[70 + i] = static_cast<char>((length >> (8 * (3 - i))) & 0xFF);
+    return bytes + "HELLOxx";
+}
+
+// A sparse file passes the size test with any record count; the count is
+// bounded on its own.
+TEST(DbfTableTest, RefusesRecordCountsBeyondTheLimit)
+{
+    constexpr int kRecordLength = 64;
+    for (const int64_t count : {DbfTable::kMaxRecordCount, DbfTable::kMaxRecordCount + 1}) {
+        DbfBuilder builder({{"FIRST", 'C', 10}}, false);
+        std::string bytes = builder.Bytes();
+        for (int i = 0; i < 4; ++i)
+            bytes[4 + i] = static_cast<char>((count >> (8 * i)) & 0xFF);
+        bytes[10] = static_cast<char>(kRecordLength);
+        bytes[11] = 0;
+        WriteBytes("huge.dbf", bytes);
+        const int64_t dataStart = 32 + 32 + 1;
+        std::filesystem::resize_file("huge.dbf", static_cast<uintmax_t>(dataStart + count * kRecordLength));
+        std::unique_ptr<DbfTable> table;
+        const ErrorResult error = Catch([&] { table = DbfTable::Open("huge.dbf", {"FIRST"}); });
+        if (count > DbfTable::kMaxRecordCount) {
+            EXPECT_EQ(error.code, -2);
+            EXPECT_EQ(error.message, "Not DBF file: huge.dbf");
+        } else {
+            ASSERT_EQ(error.code, 0);
+            EXPECT_EQ(table->RecordCount(), count);
+            EXPECT_EQ(table->Field(count, 1), "");
+        }
+    }
+    std::filesystem::remove("huge.dbf");
+}
+
 TEST(MemoFileTest, ReadsBigEndianLengthAtBlockTimes33AndCutsAtEnd)
 {
-    std::string bytes(74, '\0');
-    bytes[73] = 5;  // block 2: length at bytes 70 to 73
-    bytes += "HELLOxx";
-    std::string damaged = bytes;
-    damaged[70] = '\x7F';  // a length of about 2 GB
-    WriteBytes("memo.fpt", bytes);
-    WriteBytes("damaged.fpt", damaged);
+    WriteBytes("memo.fpt", MemoWithLength(5));
     auto memo = MemoFile::Open("memo.fpt");
     EXPECT_EQ(memo->Read(2), "HELLO");
     EXPECT_EQ(memo->Read(0), "");
     EXPECT_EQ(memo->Read(-3), "");
     EXPECT_EQ(memo->Read(1000), "");
-    EXPECT_EQ(MemoFile::Open("damaged.fpt")->Read(2), "HELLOxx");
+    WriteBytes("cut.fpt", MemoWithLength(20));
+    EXPECT_EQ(MemoFile::Open("cut.fpt")->Read(2), "HELLOxx") << "a memo cut by the end of its file";
     EXPECT_EQ(Catch([] { MemoFile::Open("none.fpt"); }).code, -1);
+}
+
+// A length no file could hold makes every request read the rest of a large
+// file (or write it out as an exhibit): it is refused as a damaged file.
+TEST(MemoFileTest, RefusesLengthsLongerThanTheFileOrTheLimit)
+{
+    const int64_t limit = MemoFile::kMaxMemoLength;
+    const struct {
+        const char* what;
+        uint32_t length;
+        int64_t fileLength;  // the file made sparse to this length, 0 to leave it
+        int code;
+    } cases[] = {
+        {"longer than the file", 0x7F000005u, 0, -2},
+        {"all ones in a large file", 0xFFFFFFFFu, int64_t{5} << 30, -2},
+        {"one past the limit", static_cast<uint32_t>(limit + 1), limit + 1000, -2},
+        {"at the limit", static_cast<uint32_t>(limit), limit + 1000, 0},
+    };
+    for (const auto& c : cases) {
+        WriteBytes("long.fpt", MemoWithLength(c.length));
+        if (c.fileLength > 0)
+            std::filesystem::resize_file("long.fpt", static_cast<uintmax_t>(c.fileLength));
+        std::string text;
+        const ErrorResult error = Catch([&] { text = MemoFile::Open("long.fpt")->Read(2); });
+        EXPECT_EQ(error.code, c.code) << c.what;
+        if (c.code != 0) {
+            EXPECT_EQ(error.message, "Not DBF file: long.fpt") << c.what;
+        } else {
+            EXPECT_EQ(static_cast<int64_t>(text.size()), c.length) << c.what;
+            EXPECT_EQ(text.substr(0, 7), "HELLOxx") << c.what;
+        }
+    }
+    std::filesystem::remove("long.fpt");
 }
 
 TEST(KeyIndexTest, FindsNextInRecordOrder)

@@ -9,7 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <functional>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -137,6 +142,49 @@ TEST(BusyMarkerTest, RewritesAtMostEveryTenSecondsAcrossTheTickWrap)
     EXPECT_FALSE(std::filesystem::exists("busy.bzy"));
 }
 
+// Whatever holds the marker's name in the client's directory and is not an
+// empty marker survives a refresh and the removal unchanged.
+TEST(BusyMarkerTest, NeverFollowsLinksNorTouchesOtherFiles)
+{
+    kxdata_test::WriteBytes("victim.txt", "precious");
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        bool replaced;  // the name ends up holding an empty marker of ours
+    } cases[] = {
+        {"a link to another file", [] { std::filesystem::create_symlink("victim.txt", "busy.bzy"); }, false},
+        {"a dangling link", [] { std::filesystem::create_symlink("nowhere.txt", "busy.bzy"); }, false},
+        {"a file with contents", [] { kxdata_test::WriteBytes("busy.bzy", "not a marker"); }, false},
+        {"a FIFO", [] { ASSERT_EQ(::mkfifo("busy.bzy", 0600), 0); }, false},
+        {"an empty marker of an earlier run", [] { kxdata_test::WriteBytes("busy.bzy", ""); }, true},
+    };
+    for (const auto& c : cases) {
+        const auto before = std::filesystem::symlink_status("busy.bzy").type();
+        ASSERT_EQ(before, std::filesystem::file_type::not_found) << c.what;
+        c.make();
+        const auto made = std::filesystem::symlink_status("busy.bzy").type();
+        BusyMarker marker([] { return 20000u; }, "busy.bzy");
+        marker.Create();
+        marker.Refresh();
+        EXPECT_EQ(kxdata_test::ReadBytes("victim.txt"), "precious") << c.what;
+        EXPECT_FALSE(std::filesystem::exists("nowhere.txt")) << c.what;
+        EXPECT_EQ(std::filesystem::symlink_status("busy.bzy").type(), made) << c.what;
+        marker.Remove();
+        EXPECT_EQ(std::filesystem::symlink_status("busy.bzy").type(),
+                  c.replaced ? std::filesystem::file_type::not_found : made)
+            << c.what;
+        std::filesystem::remove("busy.bzy");
+    }
+    // A marker of ours that was replaced by another file since is not removed.
+    BusyMarker marker([] { return 20000u; }, "busy.bzy");
+    marker.Create();
+    kxdata_test::WriteBytes("busy.new", "");
+    std::filesystem::rename("busy.new", "busy.bzy");
+    marker.Remove();
+    EXPECT_TRUE(std::filesystem::exists("busy.bzy"));
+    std::filesystem::remove("busy.bzy");
+}
+
 TEST(ExhibitExtractorTest, NamesFilesByKindFormatAndFreeCounter)
 {
     const struct {
@@ -153,16 +201,58 @@ TEST(ExhibitExtractorTest, NamesFilesByKindFormatAndFreeCounter)
 
     const std::string dir = (std::filesystem::current_path() / "x").string() + "/";
     std::filesystem::create_directories(dir);
-    kxdata_test::WriteBytes(dir + "G1.JPG", "taken");
+    std::string privateDirectory;
+    {
+        ExhibitExtractor extractor;
+        const std::string jpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10);
+        const std::string first = extractor.Extract(jpeg, 1, dir);
+        privateDirectory = std::filesystem::path(first).parent_path().string() + "/";
+        EXPECT_EQ(first, privateDirectory + "G0.JPG");
+        EXPECT_EQ(std::filesystem::path(privateDirectory).parent_path().parent_path().string() + "/", dir);
+        EXPECT_EQ(std::filesystem::status(privateDirectory).permissions(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(extractor.Extract(jpeg, 1, dir), privateDirectory + "G1.JPG");
+        EXPECT_EQ(extractor.Extract("BM", 1, dir), privateDirectory + "G1.BMP");
+        EXPECT_EQ(extractor.Extract("hello", 0, dir), privateDirectory + "T0.TXT");
+        EXPECT_EQ(kxdata_test::ReadBytes(privateDirectory + "G0.JPG"), jpeg);
+        EXPECT_EQ(kxdata_test::ReadBytes(privateDirectory + "T0.TXT"), "hello");
+
+        // A name taken meanwhile (even by a dangling link) is skipped, never replaced.
+        std::filesystem::create_symlink("nowhere", privateDirectory + "S0.WAV");
+        EXPECT_EQ(extractor.Extract("RIFF", 2, dir), privateDirectory + "S1.WAV");
+        EXPECT_FALSE(std::filesystem::exists(privateDirectory + "nowhere"));
+
+        // A directory removed by a cleaner is made anew.
+        std::filesystem::remove_all(privateDirectory);
+        const std::string again = extractor.Extract("hello", 0, dir);
+        ASSERT_FALSE(again.empty());
+        EXPECT_EQ(kxdata_test::ReadBytes(again), "hello");
+        privateDirectory = std::filesystem::path(again).parent_path().string() + "/";
+    }
+    EXPECT_FALSE(std::filesystem::exists(privateDirectory)) << "removed with the extractor";
+}
+
+// Every failing step leaves no path and no file behind.
+TEST(ExhibitExtractorTest, FailuresGiveNoPath)
+{
     ExhibitExtractor extractor;
-    const std::string jpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10);
-    EXPECT_EQ(extractor.Extract(jpeg, 1, dir), dir + "G0.JPG");
-    EXPECT_EQ(extractor.Extract(jpeg, 1, dir), dir + "G2.JPG");
-    EXPECT_EQ(extractor.Extract("BM", 1, dir), dir + "G2.BMP");
-    EXPECT_EQ(extractor.Extract("hello", 0, dir), dir + "T0.TXT");
-    EXPECT_EQ(kxdata_test::ReadBytes(dir + "G0.JPG"), jpeg);
-    EXPECT_EQ(kxdata_test::ReadBytes(dir + "T0.TXT"), "hello");
-    EXPECT_EQ(kxdata_test::ReadBytes(dir + "G1.JPG"), "taken");
+    EXPECT_EQ(extractor.Extract("hello", 0, "/no-such-directory/"), "");
+
+    // A write cut short by the file-size limit (SIGXFSZ ignored, so write fails with EFBIG).
+    const std::string dir = (std::filesystem::current_path() / "limited").string() + "/";
+    std::filesystem::create_directories(dir);
+    rlimit previous;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string cut = extractor.Extract("more than four bytes", 0, dir);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(cut, "");
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir))
+        EXPECT_TRUE(entry.is_directory()) << entry.path() << " left behind";
+    EXPECT_FALSE(extractor.Extract("fits now", 0, dir).empty());
 }
 
 }  // namespace

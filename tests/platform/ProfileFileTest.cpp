@@ -1,12 +1,19 @@
+#include "fuzz/FuzzProfile.h"
+#include "platform/MessageBox.h"
 #include "platform/ProfileFile.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -173,6 +180,135 @@ TEST(ProfileFileTest, LeavesAFileItCannotReadAlone)
     EXPECT_FALSE(ProfileFile::WriteString("locked.ini", "S", "B", "2"));
     std::filesystem::permissions("locked.ini", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_EQ(ReadFile("locked.ini"), "[S]\nA=1\n");
+}
+
+// Captures the message boxes shown while it lives.
+class CapturedMessages {
+public:
+    CapturedMessages()
+    {
+        MessageBox::SetSink([this](const std::string& text) { m_texts.push_back(text); });
+    }
+    ~CapturedMessages() { MessageBox::SetSink(nullptr); }
+    const std::vector<std::string>& Texts() const { return m_texts; }
+
+private:
+    std::vector<std::string> m_texts;
+};
+
+// A FIFO would block the read for ever and /dev/zero never end; a file far
+// larger than any command file is refused too. Each is reported once, reads as
+// missing, and is never written to.
+TEST(ProfileFileTest, RefusesFilesThatAreNoCommandFiles)
+{
+    ASSERT_EQ(::mkfifo("fifo.ini", 0600), 0);
+    WriteFile("huge.ini", "[S]\nA=1\n");
+    std::filesystem::resize_file("huge.ini", (std::uintmax_t{4} << 20) + 1);
+    const struct {
+        const char* path;
+        const char* message;
+    } cases[] = {
+        {"fifo.ini", "Cannot read fifo.ini: it is not a regular file"},
+        {"/dev/zero", "Cannot read /dev/zero: it is not a regular file"},
+        {"huge.ini", "Cannot read huge.ini: it is larger than 4 MB"},
+    };
+    for (const auto& c : cases) {
+        CapturedMessages messages;
+        EXPECT_EQ(Read(c.path, "S", "A"), "<missing>") << c.path;
+        EXPECT_EQ(Read(c.path, "S", "B"), "<missing>") << c.path;
+        EXPECT_FALSE(ProfileFile::WriteString(c.path, "S", "A", "2")) << c.path;
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{c.message}) << c.path;
+    }
+    EXPECT_EQ(std::filesystem::status("fifo.ini").type(), std::filesystem::file_type::fifo);
+    EXPECT_EQ(std::filesystem::file_size("huge.ini"), (std::uintmax_t{4} << 20) + 1);
+
+    // Once the file is a command file again, it reads; a later refusal is reported anew.
+    CapturedMessages messages;
+    WriteFile("huge.ini", "[S]\nA=1\n");
+    EXPECT_EQ(Read("huge.ini", "S", "A"), "1");
+    std::filesystem::resize_file("huge.ini", (std::uintmax_t{4} << 20) + 1);
+    EXPECT_EQ(Read("huge.ini", "S", "A"), "<missing>");
+    EXPECT_EQ(messages.Texts().size(), 1u);
+    std::filesystem::remove("huge.ini");
+}
+
+// A write that fails half way (here: the file-size limit, as a full disk
+// would) leaves the old file whole, other sections included, and says so.
+TEST(ProfileFileTest, AFailedWriteLeavesTheOldFileAsItWas)
+{
+    const std::string original = "[S]\nA=1\n[Other]\nB=2\n";
+    WriteFile("full.ini", original);
+    rlimit previous;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = original.size();
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = ProfileFile::WriteString("full.ini", "S", "A", "a value longer than the room left");
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadFile("full.ini"), original);
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        EXPECT_EQ(entry.path().filename().string().find(".full.ini"), std::string::npos) << entry.path() << " left behind";
+}
+
+TEST(ProfileFileTest, AWriteKeepsPermissionsAndLinks)
+{
+    WriteFile("private.ini", "[S]\nA=1\n");
+    std::filesystem::permissions("private.ini", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
+        | std::filesystem::perms::group_read);
+    std::filesystem::create_symlink("private.ini", "link.ini");
+    ASSERT_TRUE(ProfileFile::WriteString("link.ini", "S", "A", "2"));
+    EXPECT_TRUE(std::filesystem::is_symlink("link.ini"));
+    EXPECT_EQ(ReadFile("private.ini"), "[S]\nA=2\n");
+    EXPECT_EQ(std::filesystem::status("private.ini").permissions(),
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
+
+    // A new file gets the usual mode: 0666 less the umask.
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(ProfileFile::WriteString("fresh.ini", "S", "A", "1"));
+    ::umask(mask);
+    struct stat info;
+    ASSERT_EQ(::stat("fresh.ini", &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+}
+
+// Today's file must not gain sections or keys from a name that holds a line
+// break or the character that ends it.
+TEST(ProfileFileTest, RefusesSectionsAndKeysThatWouldChangeTheLines)
+{
+    const std::string original = "[S]\nA=1\n";
+    const struct {
+        const char* section;
+        const char* key;
+    } cases[] = {
+        {"S", "K\n[Other]\nB"}, {"S", "K\rX"}, {"S", "K=1"}, {"S", " [K"},
+        {"S]\nB=1\n[T", "K"}, {"S\nX", "K"}, {"S\rX", "K"}, {"A]B", "K"},
+    };
+    for (const auto& c : cases) {
+        WriteFile("names.ini", original);
+        EXPECT_FALSE(ProfileFile::WriteString("names.ini", c.section, c.key, "v")) << c.section << "/" << c.key;
+        EXPECT_EQ(ReadFile("names.ini"), original) << c.section << "/" << c.key;
+    }
+    ASSERT_TRUE(ProfileFile::WriteString("names.ini", "S [x", "K ]y", "v"));
+    EXPECT_EQ(Read("names.ini", "S [x", "K ]y"), "v");
+}
+
+// The fuzz target's seeds go through its reads, and read as written.
+TEST(ProfileFileTest, FuzzSeedsReadAsWritten)
+{
+    int seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(QUORREL_FUZZ_CORPUS) / "profile")) {
+        const std::string bytes = ReadFile(entry.path().string());
+        FuzzProfileInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        ++seeds;
+    }
+    ASSERT_GE(seeds, 1);
+    const std::string seed = std::string(QUORREL_FUZZ_CORPUS) + "/profile/command.qrc";
+    EXPECT_EQ(Read(seed, "chart", "type"), "ANCESTOR");
+    EXPECT_EQ(Read(seed, "CHART", "Title"), "  A title  ");
+    EXPECT_EQ(Read(seed, "Box", "Width"), "10");
 }
 
 }  // namespace
