@@ -1,10 +1,9 @@
 #include "fuzz/FuzzImage.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 namespace {
@@ -18,10 +17,9 @@ TEST(FuzzCorpusReplay, EveryReaderSurvivesEveryFileAndItsOwnReaderLoadsIt)
     int files = 0;
     for (const auto& [folder, own] : readers) {
         for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(QUORREL_FUZZ_CORPUS) / folder)) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            const std::string bytes = quorrel_test::ReadFile(entry.path().string());
             for (const auto& [name, reader] : readers) {
-                const bool loaded = FuzzImageInput(reader, bytes.data(), bytes.size());
+                const bool loaded = FuzzImageInput(reader, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
                 if (reader == own) {
                     EXPECT_TRUE(loaded) << entry.path();
                 }

@@ -2,6 +2,7 @@
 #include "kxdata/Library.h"
 #include "kxdata/kxdata.h"
 #include "tests/kxdata/FamilyProject.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "kxdata/kxdata.h"
 #include "tests/kxdata/FamilyProject.h"
 #include "tests/kxdata/KxClient.h"
-#include "tests/kxdata/TestFiles.h"
 #include "tools/projectwriter/ProjectWriter.h"
+#include "tests/support/TestFiles.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -49,7 +49,7 @@ TEST(KxdataLibraryTest, ExportsOnlyTheKxFunctions)
     const std::string command = std::string("nm -D --defined-only ") + KXDATA_LIBRARY + " > symbols.txt";
     ASSERT_EQ(std::system(command.c_str()), 0);
     std::set<std::string> names;
-    std::istringstream lines(kxdata_test::ReadBytes("symbols.txt"));
+    std::istringstream lines(quorrel_test::ReadFile("symbols.txt"));
     for (std::string line; std::getline(lines, line);)
         names.insert(line.substr(line.rfind(' ') + 1));
     const std::set<std::string> expected = {
@@ -90,9 +90,9 @@ TEST(KxdataLibraryTest, InitSizeAndOpenFailures)
     EXPECT_FALSE(std::filesystem::exists("KXOPEN.BZY"));
 
     kxdata_test::WriteFamilyProject("broken");
-    std::string table = kxdata_test::ReadBytes("broken/SMITH__G.DBF");
+    std::string table = quorrel_test::ReadFile("broken/SMITH__G.DBF");
     table[32 * 17] = 'x';  // the byte after the descriptors
-    kxdata_test::WriteBytes("broken/SMITH__G.DBF", table);
+    quorrel_test::WriteFile("broken/SMITH__G.DBF", table);
     EXPECT_EQ(kx.Open(project), (KxReply{-2, "", "Not DBF file: broken/SMITH__G.DBF"}));
     EXPECT_EQ(kx.Call(KxIndiv, 1), kEnd);
 
@@ -293,7 +293,7 @@ TEST_F(ExportsTest, ExhibitsAreExtractedWithCountersThatNeverReset)
     EXPECT_EQ(DirectoryOf(dir.substr(0, dir.size() - 1)), m_strTemp);
     EXPECT_EQ(primary, Ok("Portrait|" + image + "|T|"));
     EXPECT_EQ(std::filesystem::path(image).extension(), ".JPG");
-    EXPECT_EQ(kxdata_test::ReadBytes(image), kxdata_test::PortraitBytes());
+    EXPECT_EQ(quorrel_test::ReadFile(image), kxdata_test::PortraitBytes());
 
     const std::vector<std::string> exhibits = kx.List(KxExhibit, 1);
     EXPECT_EQ(kx.Call(KxExhibit, 0), kEnd);
@@ -305,7 +305,7 @@ TEST_F(ExportsTest, ExhibitsAreExtractedWithCountersThatNeverReset)
     EXPECT_EQ(DirectoryOf(FieldOf(exhibits[1], 2)), dir);
     EXPECT_EQ(std::filesystem::path(FieldOf(exhibits[1], 2)).filename().string().substr(0, 1), "T");
     EXPECT_EQ(std::filesystem::path(FieldOf(exhibits[3], 2)).extension(), ".WAV");
-    EXPECT_EQ(kxdata_test::ReadBytes(FieldOf(exhibits[1], 2)), "Dear sir");
+    EXPECT_EQ(quorrel_test::ReadFile(FieldOf(exhibits[1], 2)), "Dear sir");
 
     // A new project does not reset the counters: the next picture gets the next number.
     kx.Close();
@@ -314,7 +314,7 @@ TEST_F(ExportsTest, ExhibitsAreExtractedWithCountersThatNeverReset)
     const std::string next = FieldOf(kx.Call(KxPrimExhibit).out, 2);
     const int number = std::stoi(std::filesystem::path(image).stem().string().substr(1));
     EXPECT_EQ(next, dir + "G" + std::to_string(number + 1) + ".JPG");
-    EXPECT_EQ(kxdata_test::ReadBytes(next), kxdata_test::PortraitBytes());
+    EXPECT_EQ(quorrel_test::ReadFile(next), kxdata_test::PortraitBytes());
 
     kx.Call(KxIndiv, 2);
     EXPECT_EQ(kx.Call(KxPrimExhibit), (KxReply{11, "", "No promary exhibit"}));
@@ -326,19 +326,19 @@ TEST_F(ExportsTest, ExhibitsAreExtractedWithCountersThatNeverReset)
 TEST_F(ExportsTest, ExtractedFilesAreOnlyEverOurOwn)
 {
     std::filesystem::create_symlink(m_strTemp + "elsewhere", m_strTemp + "G0.JPG");
-    kxdata_test::WriteBytes(m_strTemp + "T0.TXT", "someone else's");
+    quorrel_test::WriteFile(m_strTemp + "T0.TXT", "someone else's");
     std::filesystem::permissions(m_strTemp + "T0.TXT", std::filesystem::perms::none);
     kx.Call(KxIndiv, 1);
     const KxReply primary = kx.Call(KxPrimExhibit);
     ASSERT_EQ(primary.code, 0);
     const std::string image = FieldOf(primary.out, 2);
     EXPECT_NE(DirectoryOf(image), m_strTemp);
-    EXPECT_EQ(kxdata_test::ReadBytes(image), kxdata_test::PortraitBytes());
+    EXPECT_EQ(quorrel_test::ReadFile(image), kxdata_test::PortraitBytes());
     EXPECT_FALSE(std::filesystem::exists(m_strTemp + "elsewhere"));
     const std::vector<std::string> exhibits = kx.List(KxExhibit, 1);
     ASSERT_EQ(exhibits.size(), 4u);
     EXPECT_EQ(DirectoryOf(FieldOf(exhibits[1], 2)), DirectoryOf(image));
-    EXPECT_EQ(kxdata_test::ReadBytes(FieldOf(exhibits[1], 2)), "Dear sir");
+    EXPECT_EQ(quorrel_test::ReadFile(FieldOf(exhibits[1], 2)), "Dear sir");
     std::filesystem::remove(m_strTemp + "G0.JPG");
     std::filesystem::remove(m_strTemp + "T0.TXT");
 }

@@ -7,8 +7,8 @@
 #include "kxdata/RaiseError.h"
 #include "kxdata/TablePrefix.h"
 #include "tests/kxdata/Python.h"
-#include "tests/kxdata/TestFiles.h"
 #include "tools/projectwriter/DbfBuilder.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 
 #include <sys/stat.h>
 
-using kxdata_test::WriteBytes;
+using quorrel_test::WriteFile;
 
 namespace {
 
@@ -67,8 +67,8 @@ TEST(TablePrefixTest, PadsShortBaseNamesAndKeepsDirectories)
 TEST(ProjectFileNameTest, TriesBackslashesThenCaseInsensitiveMatch)
 {
     std::filesystem::create_directories("proj");
-    WriteBytes("proj/Smith__$.dbf", "x");
-    WriteBytes("proj/exact.DBF", "x");
+    WriteFile("proj/Smith__$.dbf", "x");
+    WriteFile("proj/exact.DBF", "x");
     EXPECT_EQ(ResolveProjectFileName("proj/exact.DBF"), "proj/exact.DBF");
     EXPECT_EQ(ResolveProjectFileName("proj\\exact.DBF"), "proj/exact.DBF");
     EXPECT_EQ(ResolveProjectFileName("proj\\SMITH__$.DBF"), "proj/Smith__$.dbf");
@@ -80,7 +80,7 @@ TEST(BlockFileTest, ReadsAcrossBlocksAndReportsEnd)
     std::string bytes(5000, '\0');
     for (size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>(i % 251);
-    WriteBytes("blocks.bin", bytes);
+    WriteFile("blocks.bin", bytes);
     // Read block by block, and from a copy of the whole file made at open.
     for (const int64_t preloadLimit : {int64_t{0}, int64_t{1} << 20}) {
         auto file = BlockFile::Open("blocks.bin", preloadLimit);
@@ -128,7 +128,7 @@ TEST(DbfTableTest, ReadsTrimmedFieldsByWantedNameAndSlot)
 {
     std::string bytes = TwoFieldTable(3, {{"   AB  C  ", "x"}, {"          ", "12345"}, {"A_B", " 7 "}});
     bytes[32 + 64 + 1 + 2 * 16 + 2] = '\0';  // record 3 holds "A", NUL, "B"
-    WriteBytes("two.dbf", bytes);
+    WriteFile("two.dbf", bytes);
     auto table = DbfTable::Open("two.dbf", {"SECOND", "MISSING", "FIRST"});
     ASSERT_EQ(table->RecordCount(), 3);
     EXPECT_EQ(table->RecordLength(), 16);
@@ -165,7 +165,7 @@ TEST(DbfTableTest, ReadsTrimmedFieldsByWantedNameAndSlot)
 
 TEST(DbfTableTest, AWantedNameListedTwiceMapsToTheSameField)
 {
-    WriteBytes("two.dbf", TwoFieldTable(1, {{"first", "2nd"}}));
+    WriteFile("two.dbf", TwoFieldTable(1, {{"first", "2nd"}}));
     auto table = DbfTable::Open("two.dbf", {"SECOND", "FIRST", "SECOND", "second"});
     EXPECT_EQ(table->SlotOf(1), 2);
     EXPECT_EQ(table->SlotOf(3), 2);
@@ -184,7 +184,7 @@ TEST(DbfTableTest, SurvivesRandomDamage)
         std::string bytes = good;
         for (int n = 0; n < 3; ++n)
             bytes[random() % (32 + 64 + 1)] = static_cast<char>(random());
-        WriteBytes("damaged.dbf", bytes);
+        WriteFile("damaged.dbf", bytes);
         std::unique_ptr<DbfTable> table;
         const ErrorResult open = Catch([&] { table = DbfTable::Open("damaged.dbf", {"FIRST", "SECOND"}); });
         if (open.code != 0) {
@@ -215,7 +215,7 @@ TEST(DbfTableTest, DeletedRecordsReadLikeAnyOther)
     builder.AddRecord();
     builder.Set(1, 0, "GONE");
     builder.MarkDeleted(1);
-    WriteBytes("deleted.dbf", builder.Bytes());
+    WriteFile("deleted.dbf", builder.Bytes());
     auto table = DbfTable::Open("deleted.dbf", {"NAME"});
     EXPECT_EQ(table->Field(1, 1), "GONE");
 }
@@ -257,7 +257,7 @@ TEST(DbfTableTest, RejectsMalformedFiles)
         {"record shorter than its fields", withRecordLength(12)},
     };
     for (const auto& c : cases) {
-        WriteBytes("bad.dbf", c.bytes);
+        WriteFile("bad.dbf", c.bytes);
         const ErrorResult error = Catch([] { DbfTable::Open("bad.dbf", {"FIRST"}); });
         EXPECT_EQ(error.code, -2) << c.what;
         EXPECT_EQ(error.message, "Not DBF file: bad.dbf") << c.what;
@@ -287,7 +287,7 @@ TEST(DbfTableTest, RefusesRecordCountsBeyondTheLimit)
             bytes[4 + i] = static_cast<char>((count >> (8 * i)) & 0xFF);
         bytes[10] = static_cast<char>(kRecordLength);
         bytes[11] = 0;
-        WriteBytes("huge.dbf", bytes);
+        WriteFile("huge.dbf", bytes);
         const int64_t dataStart = 32 + 32 + 1;
         std::filesystem::resize_file("huge.dbf", static_cast<uintmax_t>(dataStart + count * kRecordLength));
         std::unique_ptr<DbfTable> table;
@@ -306,13 +306,13 @@ TEST(DbfTableTest, RefusesRecordCountsBeyondTheLimit)
 
 TEST(MemoFileTest, ReadsBigEndianLengthAtBlockTimes33AndCutsAtEnd)
 {
-    WriteBytes("memo.fpt", MemoWithLength(5));
+    WriteFile("memo.fpt", MemoWithLength(5));
     auto memo = MemoFile::Open("memo.fpt");
     EXPECT_EQ(memo->Read(2), "HELLO");
     EXPECT_EQ(memo->Read(0), "");
     EXPECT_EQ(memo->Read(-3), "");
     EXPECT_EQ(memo->Read(1000), "");
-    WriteBytes("cut.fpt", MemoWithLength(20));
+    WriteFile("cut.fpt", MemoWithLength(20));
     EXPECT_EQ(MemoFile::Open("cut.fpt")->Read(2), "HELLOxx") << "a memo cut by the end of its file";
     EXPECT_EQ(Catch([] { MemoFile::Open("none.fpt"); }).code, -1);
 }
@@ -334,7 +334,7 @@ TEST(MemoFileTest, RefusesLengthsLongerThanTheFileOrTheLimit)
         {"at the limit", static_cast<uint32_t>(limit), limit + 1000, 0},
     };
     for (const auto& c : cases) {
-        WriteBytes("long.fpt", MemoWithLength(c.length));
+        WriteFile("long.fpt", MemoWithLength(c.length));
         if (c.fileLength > 0)
             std::filesystem::resize_file("long.fpt", static_cast<uintmax_t>(c.fileLength));
         std::string text;

@@ -1,5 +1,6 @@
 #include "tests/kxdata/FamilyProject.h"
 #include "tests/kxdata/Python.h"
+#include "tests/support/TestFiles.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

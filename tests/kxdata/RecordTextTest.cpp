@@ -5,7 +5,7 @@
 #include "kxdata/RaiseError.h"
 #include "kxdata/RecordText.h"
 #include "kxdata/ReplyWriter.h"
-#include "tests/kxdata/TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -146,7 +146,7 @@ TEST(BusyMarkerTest, RewritesAtMostEveryTenSecondsAcrossTheTickWrap)
 // empty marker survives a refresh and the removal unchanged.
 TEST(BusyMarkerTest, NeverFollowsLinksNorTouchesOtherFiles)
 {
-    kxdata_test::WriteBytes("victim.txt", "precious");
+    quorrel_test::WriteFile("victim.txt", "precious");
     const struct {
         const char* what;
         std::function<void()> make;
@@ -154,9 +154,9 @@ TEST(BusyMarkerTest, NeverFollowsLinksNorTouchesOtherFiles)
     } cases[] = {
         {"a link to another file", [] { std::filesystem::create_symlink("victim.txt", "busy.bzy"); }, false},
         {"a dangling link", [] { std::filesystem::create_symlink("nowhere.txt", "busy.bzy"); }, false},
-        {"a file with contents", [] { kxdata_test::WriteBytes("busy.bzy", "not a marker"); }, false},
+        {"a file with contents", [] { quorrel_test::WriteFile("busy.bzy", "not a marker"); }, false},
         {"a FIFO", [] { ASSERT_EQ(::mkfifo("busy.bzy", 0600), 0); }, false},
-        {"an empty marker of an earlier run", [] { kxdata_test::WriteBytes("busy.bzy", ""); }, true},
+        {"an empty marker of an earlier run", [] { quorrel_test::WriteFile("busy.bzy", ""); }, true},
     };
     for (const auto& c : cases) {
         const auto before = std::filesystem::symlink_status("busy.bzy").type();
@@ -166,7 +166,7 @@ TEST(BusyMarkerTest, NeverFollowsLinksNorTouchesOtherFiles)
         BusyMarker marker([] { return 20000u; }, "busy.bzy");
         marker.Create();
         marker.Refresh();
-        EXPECT_EQ(kxdata_test::ReadBytes("victim.txt"), "precious") << c.what;
+        EXPECT_EQ(quorrel_test::ReadFile("victim.txt"), "precious") << c.what;
         EXPECT_FALSE(std::filesystem::exists("nowhere.txt")) << c.what;
         EXPECT_EQ(std::filesystem::symlink_status("busy.bzy").type(), made) << c.what;
         marker.Remove();
@@ -178,7 +178,7 @@ TEST(BusyMarkerTest, NeverFollowsLinksNorTouchesOtherFiles)
     // A marker of ours that was replaced by another file since is not removed.
     BusyMarker marker([] { return 20000u; }, "busy.bzy");
     marker.Create();
-    kxdata_test::WriteBytes("busy.new", "");
+    quorrel_test::WriteFile("busy.new", "");
     std::filesystem::rename("busy.new", "busy.bzy");
     marker.Remove();
     EXPECT_TRUE(std::filesystem::exists("busy.bzy"));
@@ -213,8 +213,8 @@ TEST(ExhibitExtractorTest, NamesFilesByKindFormatAndFreeCounter)
         EXPECT_EQ(extractor.Extract(jpeg, 1, dir), privateDirectory + "G1.JPG");
         EXPECT_EQ(extractor.Extract("BM", 1, dir), privateDirectory + "G1.BMP");
         EXPECT_EQ(extractor.Extract("hello", 0, dir), privateDirectory + "T0.TXT");
-        EXPECT_EQ(kxdata_test::ReadBytes(privateDirectory + "G0.JPG"), jpeg);
-        EXPECT_EQ(kxdata_test::ReadBytes(privateDirectory + "T0.TXT"), "hello");
+        EXPECT_EQ(quorrel_test::ReadFile(privateDirectory + "G0.JPG"), jpeg);
+        EXPECT_EQ(quorrel_test::ReadFile(privateDirectory + "T0.TXT"), "hello");
 
         // A name taken meanwhile (even by a dangling link) is skipped, never replaced.
         std::filesystem::create_symlink("nowhere", privateDirectory + "S0.WAV");
@@ -225,7 +225,7 @@ TEST(ExhibitExtractorTest, NamesFilesByKindFormatAndFreeCounter)
         std::filesystem::remove_all(privateDirectory);
         const std::string again = extractor.Extract("hello", 0, dir);
         ASSERT_FALSE(again.empty());
-        EXPECT_EQ(kxdata_test::ReadBytes(again), "hello");
+        EXPECT_EQ(quorrel_test::ReadFile(again), "hello");
         privateDirectory = std::filesystem::path(again).parent_path().string() + "/";
     }
     EXPECT_FALSE(std::filesystem::exists(privateDirectory)) << "removed with the extractor";

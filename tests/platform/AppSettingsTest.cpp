@@ -1,11 +1,10 @@
 #include "platform/AppSettings.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -25,8 +24,7 @@ TEST(AppSettingsTest, KeepsValuesInTheUsersConfigFile)
     EXPECT_EQ(AppSettings::GetString("Settings", "WindowPos", ""), "0,1,-1,-1,-1,-1,10,10,810,610");
     EXPECT_EQ(AppSettings::GetString("Settings", "Caf\xE9", ""), "\xE9t\xE9");
 
-    std::ifstream in(expected);
-    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string content = quorrel_test::ReadFile(expected.string());
     EXPECT_NE(content.find("[ToolBar]"), std::string::npos) << content;
     EXPECT_NE(content.find("ZoomBarVisible=0"), std::string::npos) << content;
 

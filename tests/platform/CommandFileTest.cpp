@@ -1,9 +1,9 @@
 #include "platform/CommandFile.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -108,8 +108,7 @@ TEST_F(CommandFileTest, WritersProduceTheirTextForms)
     EXPECT_NE(file.WriteBool("S", "No", false), 0);
     EXPECT_NE(file.WriteString("S", "Text", "  as given "), 0);
 
-    std::ifstream in("written.qrc", std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()),
+    EXPECT_EQ(quorrel_test::ReadFile("written.qrc"),
         "[S]\nInt= 7 \nNegative= -42 \nColor= 10 20 30 \nYes=TRUE\nNo=FALSE\nText=  as given \n");
 
     EXPECT_EQ(file.GetInt("S", "Int"), 7);

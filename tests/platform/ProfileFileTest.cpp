@@ -1,14 +1,13 @@
 #include "fuzz/FuzzProfile.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileFile.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,16 +16,8 @@
 
 namespace {
 
-void WriteFile(const std::string& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using quorrel_test::ReadFile;
+using quorrel_test::WriteFile;
 
 std::string Read(const std::string& path, const std::string& section, const std::string& key)
 {

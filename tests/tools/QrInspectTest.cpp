@@ -1,10 +1,9 @@
 #include "tests/data/FamilyProject.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/TestFiles.h"
 
 #include <array>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -27,9 +26,7 @@ InspectRun Inspect(const std::string& commandFile, const std::string& persons)
         run.out.append(buffer.data(), n);
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::stringstream err;
-    err << std::ifstream(errPath).rdbuf();
-    run.err = err.str();
+    run.err = quorrel_test::ReadFile(errPath);
     return run;
 }
 

@@ -1,9 +1,8 @@
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/TestFiles.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -16,13 +15,6 @@ struct ToolRun {
     std::string err;
 };
 
-std::string Contents(const std::filesystem::path& path)
-{
-    std::stringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
 // Runs in a directory of its own, so that anything the tool writes shows.
 ToolRun RunTool(const std::string& tool, const std::string& arguments, const std::filesystem::path& directory)
 {
@@ -31,8 +23,8 @@ ToolRun RunTool(const std::string& tool, const std::string& arguments, const std
     const int raw = std::system(command.c_str());
     ToolRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = Contents(directory / "out.txt");
-    run.err = Contents(directory / "err.txt");
+    run.out = quorrel_test::ReadFile((directory / "out.txt").string());
+    run.err = quorrel_test::ReadFile((directory / "err.txt").string());
     std::filesystem::remove(directory / "out.txt");
     std::filesystem::remove(directory / "err.txt");
     return run;
