@@ -5,6 +5,8 @@
 #include "data/DisplayText.h"
 #include "data/ReplyText.h"
 
+#include <utility>
+
 namespace {
 
 const std::string kNoDate = "0000/00/00";
@@ -93,11 +95,12 @@ std::string LifeSpanFormatter::FormatLifeSpan(const std::string& birth, const st
         if (!Fits(result, maxLength))
             result = ReplaceWords(result, 1, 2);
         if (!Fits(result, maxLength)) {
-            result = "(";
-            result += Year(B, false);
-            result += " - ";
-            result += Year(D, true);
-            result += ')';
+            std::string years("(");
+            years += Year(B, false);
+            years += " - ";
+            years += Year(D, true);
+            years += ')';
+            result = std::move(years);
         }
     }
     result = DateFormatter::CollapseBlanks(result);

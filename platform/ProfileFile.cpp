@@ -116,7 +116,10 @@ ReadResult Refuse(const std::string& path, const std::string& reason)
 
 ReadResult RefuseTooLarge(const std::string& path)
 {
-    return Refuse(path, "it is larger than " + std::to_string(kMaxProfileBytes / kBytesPerMegabyte) + " MB");
+    std::string reason("it is larger than ");
+    reason += std::to_string(kMaxProfileBytes / kBytesPerMegabyte);
+    reason += " MB";
+    return Refuse(path, reason);
 }
 
 ReadResult ReadWholeFile(const std::string& path, std::string& content)
@@ -273,7 +276,10 @@ bool Save(const std::string& path, const Document& document)
     const mode_t mode = ::stat(target.c_str(), &info) == 0 ? (info.st_mode & 07777) : CreationMode();
 
     const std::filesystem::path directory = target.has_parent_path() ? target.parent_path() : ".";
-    std::string temporary = (directory / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string name(".");  // hidden, beside the file, so the rename stays on one file system
+    name += target.filename().string();
+    name += ".XXXXXX";
+    std::string temporary = (directory / name).string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0)
         return false;
