@@ -41,6 +41,12 @@ CODLinkComponent::CODLinkComponent()
     AddProperty(CODBoolProperty(OD_PROP_LINK_AUTO_ROUTE, 1));
 }
 
+CODLinkComponent::CODLinkComponent(const CODLinkComponent& other) : CODSymbolComponent(other)
+{
+    for (int end = 0; end < kEndCount; ++end)
+        GetEndPort(end)->AddProperty(CODBoolProperty(OD_PROP_PORT_CONNECTS, 1));
+}
+
 std::unique_ptr<CODComponent> CODLinkComponent::Clone() const
 {
     return std::unique_ptr<CODComponent>(new CODLinkComponent(*this));

@@ -53,7 +53,8 @@ public:
     void OnConnectionNotify(CODConnection* pConnection, const CODConnection::Notification& notification) override;
 
 protected:
-    CODLinkComponent(const CODLinkComponent& other) = default;
+    // The copy's ends start free: connections are not copied.
+    CODLinkComponent(const CODLinkComponent& other);
 
 private:
     // The tail of every Create: connect, prepare the ends, route, name.

@@ -249,6 +249,18 @@ TEST_F(Diagram, ALinkEndTakesOneConnection)
     EXPECT_NE(b->Connect(r, link->GetEndPort(CODLinkComponent::kTargetEnd)), nullptr);
     EXPECT_EQ(WorldPoints(*link->GetLine()).back(), CPoint(250, 60)) << "re-routed on connecting";
 
+    // A copy has the line and free ends, and no connections.
+    const std::unique_ptr<CODComponent> copy = link->Clone();
+    auto* clone = dynamic_cast<CODLinkComponent*>(copy.get());
+    ASSERT_NE(clone, nullptr);
+    ASSERT_NE(clone->GetShape(), nullptr);
+    EXPECT_NE(clone->GetLine(), link->GetLine());
+    EXPECT_EQ(WorldPoints(*clone->GetLine()), WorldPoints(*link->GetLine()));
+    EXPECT_EQ(clone->GetSourcePort(), nullptr);
+    EXPECT_EQ(clone->GetEndPort(0)->GetOwner(), clone);
+    EXPECT_EQ(BoolOf(*clone->GetEndPort(0), OD_PROP_PORT_CONNECTS), 1);
+    EXPECT_EQ(link->GetSourcePort(), p) << "the original keeps its connection";
+
     link->SetTargetEndpoint(std::make_unique<quorrel_test::TestArrowHead>());
     ASSERT_NE(link->GetLine()->GetTargetEndpoint(), nullptr);
     EXPECT_EQ(link->GetLine()->GetTargetEndpoint()->GetTo(), CPoint(250, 60));
