@@ -2,6 +2,7 @@
 
 #include "engine/CODPortComponent.h"
 #include "engine/CODSymbolComponent.h"
+#include "engine/TransformStack.h"
 
 #include <algorithm>
 
@@ -29,6 +30,7 @@ void CODConnection::Deliver()
 {
     // A recipient may drop its last reference on this connection.
     AddRef();
+    const TransformStack::Isolation isolated;
     while (!m_pending.empty()) {
         const Notification item = m_pending.front();
         m_pending.pop_front();

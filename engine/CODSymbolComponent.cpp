@@ -514,14 +514,19 @@ void CODSymbolComponent::Scale(float sx, float sy, float cx, float cy)
 void CODSymbolComponent::UpdateBounds(CDC* pDC)
 {
     CODComponent::UpdateBounds(pDC);
+    // The ports are not children: they see this symbol's transform here.
+    PushTransform();
     for (CODPortComponent* port : m_ports)
         port->UpdateBounds(pDC);
     const CPoint centre((m_rcBounds.left + m_rcBounds.right) / 2, (m_rcBounds.top + m_rcBounds.bottom) / 2);
-    if (m_pCentrePort->GetPosition() == centre) {
+    const bool moved = !(m_pCentrePort->GetPosition() == centre);
+    if (moved)
+        m_pCentrePort->SetPosition(centre);
+    else
         m_pCentrePort->UpdateBounds(pDC);
+    PopTransform();
+    if (!moved)
         return;
-    }
-    m_pCentrePort->SetPosition(centre);
     std::vector<CODConnection*> atCentre;
     for (CODConnection* connection : m_connections)
         if (connection->Joins(m_pCentrePort))

@@ -115,6 +115,8 @@ TEST_F(Diagram, ThePortPositionFollowsTheOwnersTransforms)
 
     inner->Scale(2.0f, 2.0f, 0.0f, 0.0f);  // about the origin of the parent's coordinates
     EXPECT_EQ(port->GetPosition(), CPoint(140, 90));
+    outer->Translate(10, 0);
+    EXPECT_EQ(port->GetBounds(), CRect(148, 88, 152, 92)) << "bounds through both symbols' transforms";
 
     CODPortComponent loose;
     loose.Create(CPoint(1, 1));
@@ -167,6 +169,30 @@ TEST_F(Diagram, TheCentrePortTakesLinksOnlyWhileThereAreNoPorts)
     ASSERT_TRUE(box->RemovePort(0));
     EXPECT_EQ(BoolOf(*centre, OD_PROP_PORT_CONNECTS), 1);
     EXPECT_FALSE(box->RemovePort(0));
+}
+
+TEST_F(Diagram, ALinkAtAChildSymbolsCentrePortFollowsTheParent)
+{
+    auto* outer = new CODSymbolComponent();
+    outer->Create();
+    m_root.AddChild(outer);
+    CODSymbolComponent* inner = Box(CRect(0, 0, 100, 50), outer);
+    inner->Translate(100, 0);
+    CODSymbolComponent* other = Box(CRect(400, 100, 500, 150));
+    CODLinkComponent* link = Link(inner->GetCentrePort(), other->GetCentrePort(), false);
+    outer->Translate(0, 100);
+    EXPECT_EQ(WorldPoints(*link->GetLine()), (std::vector<CPoint>{{200, 125}, {400, 125}}));
+
+    // The child grows: its centre port moves while the parent's bounds are
+    // being computed, and the link still routes in model coordinates.
+    auto* frame = dynamic_cast<CODRectComponent*>(inner->GetChild(0));
+    ASSERT_NE(frame, nullptr);
+    frame->SetPoint(1, CPoint(200, 0));
+    frame->SetPoint(2, CPoint(200, 50));
+    outer->UpdateBounds();
+    EXPECT_EQ(inner->GetCentrePort()->GetPosition(), CPoint(200, 125));
+    EXPECT_EQ(WorldPoints(*link->GetLine()), (std::vector<CPoint>{{300, 125}, {400, 125}}));
+    EXPECT_EQ(link->GetLine()->GetBounds(), CRect(300, 125, 400, 125));
 }
 
 TEST_F(Diagram, FindPortAtTakesTheNearestAcceptingPort)
