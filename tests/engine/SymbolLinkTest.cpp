@@ -3,6 +3,7 @@
 #include "engine/CODConnection.h"
 #include "engine/CODEditProperties.h"
 #include "engine/CODFillProperties.h"
+#include "engine/CODIntProperty.h"
 #include "engine/CODLineComponent.h"
 #include "engine/CODLinkComponent.h"
 #include "engine/CODOrthogonalLinkShape.h"
@@ -91,6 +92,10 @@ TEST_F(Diagram, PortsAreCountedAndIndexedThroughChildSymbols)
     EXPECT_EQ(outer->GetPort(-1), nullptr);
     EXPECT_FALSE(outer->AddPort(a)) << "a port has one owner";
     EXPECT_FALSE(outer->AddPort(own)) << "already present";
+
+    outer->SetPortsVisible(0);
+    EXPECT_EQ(own->IsVisible(), 0);
+    EXPECT_EQ(a->IsVisible(), 1) << "own ports only";
 }
 
 TEST_F(Diagram, ThePortPositionFollowsTheOwnersTransforms)
@@ -399,6 +404,15 @@ TEST_F(Diagram, MovingASymbolReRoutesTheLinksAttachedToIt)
     EXPECT_EQ(WorldPoints(*bc->GetLine()), untouched);
     EXPECT_EQ(after.Pixel(170, 150), kBlack) << "the new vertical run of a-b is drawn";
     EXPECT_EQ(after.Pixel(145, 45), kWhite) << "the old straight run is gone";
+
+    // With no margins a-c climbs straight through a; margins 330 and 333
+    // take the path out around the box's left side.
+    EXPECT_EQ(WorldPoints(*ac->GetLine()), (std::vector<CPoint>{{70, 270}, {70, 195}, {220, 195}}));
+    ac->GetLine()->AddProperty(CODIntProperty(OD_PROP_MARGIN_LEFT, 60));
+    ac->GetLine()->AddProperty(CODIntProperty(OD_PROP_MARGIN_BOTTOM, 20));
+    ac->Route();
+    EXPECT_EQ(WorldPoints(*ac->GetLine()),
+              (std::vector<CPoint>{{70, 270}, {70, 290}, {10, 290}, {10, 195}, {220, 195}}));
 
     ab->AddProperty(CODBoolProperty(OD_PROP_LINK_AUTO_ROUTE, 0));
     const std::vector<CPoint> held = WorldPoints(*ab->GetLine());
