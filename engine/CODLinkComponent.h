@@ -3,7 +3,6 @@
 #include "engine/CODSymbolComponent.h"
 
 #include <memory>
-#include <vector>
 
 class CODCirclePort;
 class CODEndpoint;

@@ -255,10 +255,11 @@ CODLabelComponent* CODSymbolComponent::AddLabel(const std::string& strText, int 
     label->SizeToText(CODTextComponent::kSizeGrow, pDC, true);
     label->AddProperty(CODOrientationProperties(OD_PROP_ORIENTATION, nOrientation));
     label->AddProperty(CODBoolProperty(OD_PROP_LABEL_SWITCH, 1));
+    // Held for the call: a refused label is released and none returned.
     label->AddRef();
-    AddLabel(label);
+    const bool added = AddLabel(label);
     label->Release();
-    return label;
+    return added ? label : nullptr;
 }
 
 bool CODSymbolComponent::RemoveLabel(CODLabelComponent* pLabel)

@@ -60,6 +60,23 @@ TEST_F(Labels, ALabelIsPlacedInsideItsSymbolByItsOrientation)
     EXPECT_EQ(m_pBox->GetLabelCount(), 9);
 }
 
+TEST_F(Labels, ALabelMadeFromTextIsSizedToItAndFollows)
+{
+    CODLabelComponent* label = m_pBox->AddLabel("Henry Walker", 1, nullptr);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->GetText(), "Henry Walker");
+    EXPECT_EQ(label->GetParent(), &m_root);
+    const auto* follow = dynamic_cast<const CODBoolProperty*>(label->GetProperty(OD_PROP_LABEL_SWITCH, false));
+    ASSERT_NE(follow, nullptr);
+    EXPECT_EQ(follow->GetBool(), 1);
+    const CRect bounds = label->GetBounds();
+    const CSize text = label->MeasureText(nullptr);
+    EXPECT_GT(bounds.Width(), text.cx) << "the text and its margins";
+    EXPECT_LT(bounds.Width(), m_pBox->GetBounds().Width());
+    EXPECT_EQ(bounds.top, 100) << "top centre";
+    EXPECT_EQ(bounds.left, 100 + 100 - bounds.Width() / 2);
+}
+
 TEST_F(Labels, ALabelLivesBesideItsOwnerAndLeavesWithIt)
 {
     CODLabelComponent* label = Label(0, 1);
