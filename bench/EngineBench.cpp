@@ -1,8 +1,13 @@
 // Measures the primitives a chart is made of: creating, sizing to their text
 // and drawing text components of one to three wrapped lines, and the same
-// for rectangles, into a 24-bit DIB section.
+// for rectangles, into a 24-bit DIB section. Then a chart of boxes in a grid
+// joined by orthogonal links: building it, moving boxes one by one (each
+// move re-routes the links at that box) and routing every link once.
 //   engine_bench [count]
 #include "engine/CODBoolProperty.h"
+#include "engine/CODCirclePort.h"
+#include "engine/CODLinkComponent.h"
+#include "engine/CODSymbolComponent.h"
 #include "engine/CODFontProperties.h"
 #include "engine/CODRectComponent.h"
 #include "engine/CODTextComponent.h"
@@ -30,6 +35,20 @@ constexpr int kBoxHeight = 20;
 constexpr int kColumns = 12;
 constexpr int kRowPitch = 60;
 
+// The link chart: 80 x 50 boxes, each joined to its right and lower
+// neighbours, and the first ones also diagonally, up to 8000 links.
+constexpr int kGridColumns = 80;
+constexpr int kGridRows = 50;
+constexpr int kGridLinks = 8000;
+constexpr int kGridPitchX = 200;
+constexpr int kGridPitchY = 120;
+constexpr int kGridBoxWidth = 120;
+constexpr int kGridBoxHeight = 60;
+constexpr int kMoves = 100;
+constexpr int kMoveDx = 7;
+constexpr int kMoveDy = 5;
+enum Side { Top, Right, Bottom, Left, SideCount };
+
 // One, two and three lines at the box width in 10-point Times.
 const char* const kTexts[] = {
     "Henry Walker",
@@ -51,6 +70,87 @@ CRect Slot(int i)
     const int left = (i % kColumns) * (kBoxWidth + 4);
     const int top = (i / kColumns) % (kCanvasSize / kRowPitch) * kRowPitch;
     return CRect(left, top, left + kBoxWidth, top + kBoxHeight);
+}
+
+struct GridBox {
+    CODSymbolComponent* symbol = nullptr;
+    CODPortComponent* ports[SideCount] = {};
+};
+
+GridBox MakeBox(int column, int row)
+{
+    const int left = column * kGridPitchX;
+    const int top = row * kGridPitchY;
+    auto* frame = new CODRectComponent();
+    frame->Create(left, top, left + kGridBoxWidth, top + kGridBoxHeight);
+    GridBox box;
+    box.symbol = new CODSymbolComponent();
+    box.symbol->Create(std::vector<CODComponent*>{frame});
+    const CPoint sides[SideCount] = {{left + kGridBoxWidth / 2, top},
+                                     {left + kGridBoxWidth, top + kGridBoxHeight / 2},
+                                     {left + kGridBoxWidth / 2, top + kGridBoxHeight},
+                                     {left, top + kGridBoxHeight / 2}};
+    for (int side = 0; side < SideCount; ++side) {
+        auto* port = new CODCirclePort();
+        port->Create(sides[side], CODCirclePort::kDefaultRadius);
+        box.symbol->AddPort(port);
+        box.ports[side] = port;
+    }
+    return box;
+}
+
+void LinkBench()
+{
+    CODComponent chart;
+    std::vector<GridBox> boxes;
+    std::vector<CODLinkComponent*> links;
+    const auto at = [&](int column, int row) -> GridBox& {
+        return boxes[static_cast<std::size_t>(row * kGridColumns + column)];
+    };
+    const auto join = [&](CODPortComponent* from, CODPortComponent* to) {
+        auto* link = new CODLinkComponent();
+        link->CreateOrthogonal(from, to);
+        chart.AddChild(link);
+        links.push_back(link);
+    };
+    Time("links: build the chart", kGridColumns * kGridRows + kGridLinks, [&] {
+        for (int row = 0; row < kGridRows; ++row)
+            for (int column = 0; column < kGridColumns; ++column) {
+                boxes.push_back(MakeBox(column, row));
+                chart.AddChild(boxes.back().symbol);
+            }
+        for (int row = 0; row < kGridRows; ++row)
+            for (int column = 0; column < kGridColumns; ++column) {
+                if (column + 1 < kGridColumns)
+                    join(at(column, row).ports[Right], at(column + 1, row).ports[Left]);
+                if (row + 1 < kGridRows)
+                    join(at(column, row).ports[Bottom], at(column, row + 1).ports[Top]);
+            }
+        for (int i = 0; static_cast<int>(links.size()) < kGridLinks; ++i)
+            join(at(i % (kGridColumns - 1), i / (kGridColumns - 1)).ports[Right],
+                 at(i % (kGridColumns - 1) + 1, i / (kGridColumns - 1) + 1).ports[Top]);
+    });
+    std::printf("%-28s %7zu boxes, %zu links\n", "links: chart", boxes.size(), links.size());
+
+    // Boxes spread over the grid; every move re-routes the links at that box.
+    std::size_t routes = 0;
+    const std::size_t stride = boxes.size() / kMoves;
+    for (int i = 0; i < kMoves; ++i)
+        routes += boxes[static_cast<std::size_t>(i) * stride].symbol->GetConnections().size();
+    const double moving = Time("links: move one box", kMoves, [&] {
+        for (int i = 0; i < kMoves; ++i)
+            boxes[static_cast<std::size_t>(i) * stride].symbol->Translate(kMoveDx, kMoveDy);
+    });
+    std::printf("%-28s %7zu   %8.3f s   %7.2f us each (in the moves)\n", "links: re-route", routes, moving,
+                moving * 1e6 / static_cast<double>(routes));
+    Time("links: route every link", static_cast<int>(links.size()), [&] {
+        for (CODLinkComponent* link : links)
+            link->Route();
+    });
+    Time("links: tear the chart down", static_cast<int>(boxes.size() + links.size()), [&] {
+        while (chart.GetChildCount() > 0)
+            chart.RemoveChild(chart.GetChildCount() - 1);
+    });
 }
 
 }  // namespace
@@ -118,5 +218,6 @@ int main(int argc, char** argv)
     });
 
     dc.SelectObject(previous);
+    LinkBench();
     return 0;
 }

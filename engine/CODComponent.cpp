@@ -329,20 +329,20 @@ void CODComponent::PushTransform()
 {
     // A component drawn or measured on its own, not from its parent, still
     // sees its ancestors' transforms.
-    if (TransformStack::Depth() == 0 && m_pParent) {
-        CODTransform accumulated;
-        for (const CODComponent* ancestor = m_pParent; ancestor; ancestor = ancestor->m_pParent)
-            if (const CODTransform* transform = ancestor->GetTransform()) {
-                CODTransform outer = *transform;
-                outer.Multiply(accumulated);
-                accumulated = outer;
-            }
-        if (m_pTransform)
-            accumulated.Multiply(*m_pTransform);
+    if (TransformStack::Depth() == 0) {
+        const CODTransform accumulated = GetAccumulatedTransform();
         TransformStack::Push(&accumulated);
         return;
     }
     TransformStack::Push(m_pTransform.get());
+}
+
+CODTransform CODComponent::GetAccumulatedTransform() const
+{
+    CODTransform accumulated = m_pParent ? m_pParent->GetAccumulatedTransform() : CODTransform();
+    if (m_pTransform)
+        accumulated.Multiply(*m_pTransform);
+    return accumulated;
 }
 
 void CODComponent::PopTransform()

@@ -87,6 +87,9 @@ public:
     // stack is empty, so a part worked on by itself lands where it is drawn).
     virtual void PushTransform();
     virtual void PopTransform();
+    // The ancestors' transforms composed with the own one: this component's
+    // coordinates to the model's.
+    virtual CODTransform GetAccumulatedTransform() const;
     // Rebuilds the bounds region from the geometry (here: the bounds).
     virtual void BuildBoundsRegion();
     // 0 top-left, 1 top centre, 2 top-right, 3 right middle, 4 bottom-right,

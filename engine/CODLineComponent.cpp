@@ -68,11 +68,26 @@ void CODLineComponent::RouteOrthogonal()
     CPoint source;
     CPoint target;
     OrthogonalRouter::DefaultDirections(from, to, source, target);
-    const CRect margins(IntProperty(OD_PROP_MARGIN_LEFT), IntProperty(OD_PROP_MARGIN_TOP),
-                        IntProperty(OD_PROP_MARGIN_RIGHT), IntProperty(OD_PROP_MARGIN_BOTTOM));
-    const std::vector<CPoint> route = OrthogonalRouter::Route(from, to, source, target, margins);
+    const std::vector<CPoint> route = OrthogonalRouter::Route(from, to, source, target, GetRoutingMargins());
     const std::vector<POINT> points(route.begin(), route.end());
     SetPoints(points.data(), static_cast<int>(points.size()));
+}
+
+CRect CODLineComponent::GetRoutingMargins() const
+{
+    return CRect(IntProperty(OD_PROP_MARGIN_LEFT), IntProperty(OD_PROP_MARGIN_TOP), IntProperty(OD_PROP_MARGIN_RIGHT),
+                 IntProperty(OD_PROP_MARGIN_BOTTOM));
+}
+
+void CODLineComponent::SetModelPoints(const std::vector<CPoint>& points)
+{
+    const CODTransform toModel = GetAccumulatedTransform();
+    std::vector<POINT> local(points.begin(), points.end());
+    if (!toModel.IsIdentity())
+        for (POINT& point : local)
+            toModel.InverseTransformPoint(point.x, point.y);
+    SetPoints(local.data(), static_cast<int>(local.size()));
+    UpdateBounds();
 }
 
 void CODLineComponent::SetSourceEndpoint(std::unique_ptr<CODEndpoint> pEndpoint)

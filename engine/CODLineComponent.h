@@ -28,6 +28,8 @@ public:
     // Replaces the points by the right-angle route between the first and the
     // last point, leaving along the longer axis, inside the margins 330-333.
     void RouteOrthogonal();
+    // The integer properties 330-333 as (left, top, right, bottom).
+    CRect GetRoutingMargins() const;
 
     void SetSourceEndpoint(std::unique_ptr<CODEndpoint> pEndpoint);
     void SetTargetEndpoint(std::unique_ptr<CODEndpoint> pEndpoint);
@@ -42,6 +44,9 @@ public:
 protected:
     CODLineComponent(const CODLineComponent& other);
     const char* GetTypeText() const override;
+    // Replaces the points by model points mapped back into the line's own
+    // coordinates, and recomputes the bounds.
+    void SetModelPoints(const std::vector<CPoint>& points);
 
 private:
     int IntProperty(int nId) const;

@@ -54,8 +54,10 @@ bool CODPointComponent::SetPoints(const POINT* points, int nCount)
     return true;
 }
 
-CPoint CODPointComponent::GetPointAtPercentage(int nPercent) const
+CPoint CODPointComponent::GetPointAtPercentage(int nPercent, int* pSegment) const
 {
+    if (pSegment)
+        *pSegment = 0;
     if (m_worldPoints.empty())
         return CPoint();
     const int percent = std::clamp(nPercent, 0, kFullPercent);
@@ -68,11 +70,15 @@ CPoint CODPointComponent::GetPointAtPercentage(int nPercent) const
         const POINT& b = m_worldPoints[i];
         const double length = std::hypot(b.x - a.x, b.y - a.y);
         if (remaining <= length && length > 0.0) {
+            if (pSegment)
+                *pSegment = static_cast<int>(i - 1);
             const double t = remaining / length;
             return CPoint(RoundHalfAwayFromZero(a.x + t * (b.x - a.x)), RoundHalfAwayFromZero(a.y + t * (b.y - a.y)));
         }
         remaining -= length;
     }
+    if (pSegment)
+        *pSegment = std::max(0, static_cast<int>(m_worldPoints.size()) - 2);
     return CPoint(m_worldPoints.back());
 }
 

@@ -34,8 +34,9 @@ public:
     bool SetPoints(const POINT* points, int nCount);
 
     // The point at nPercent (0-100, clamped) of the length of the path
-    // through the world points, in order.
-    CPoint GetPointAtPercentage(int nPercent) const;
+    // through the world points, in order; pSegment receives the index of the
+    // segment it lies on (its first point).
+    CPoint GetPointAtPercentage(int nPercent, int* pSegment = nullptr) const;
 
     // Maps the points, builds the bounds region from the closed outline and
     // takes its rectangle as the bounds.

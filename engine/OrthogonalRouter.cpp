@@ -84,20 +84,32 @@ CPoint TurnToward(const CPoint& direction, const Cell& current, const Cell& targ
     return CPoint(turn * direction.y, turn * direction.x);
 }
 
-int Coordinate(int cell, int low, int high, int marginLow, int marginHigh)
+// The anchor code of each cell, rows top to bottom, columns left to right:
+// the corner, side middle or centre of the rectangle that the cell maps to.
+constexpr int kCellAnchors[kLastCell + 1][kLastCell + 1] = {
+    {0, 0, 1, 2, 2}, {0, 0, 1, 2, 2}, {7, 7, 8, 3, 3}, {6, 6, 5, 4, 4}, {6, 6, 5, 4, 4},
+};
+
+// Along one axis: the low side for anchors on it, the high side, or the middle.
+int AnchorCoordinate(bool low, bool high, int from, int to)
 {
-    switch (cell) {
-    case 0:
-        return low - marginLow;
-    case 1:
-        return low;
-    case kCentreCell:
-        return (low + high) / 2;
-    case 3:
-        return high;
-    default:
-        return high + marginHigh;
-    }
+    if (low)
+        return from;
+    return high ? to : (from + to) / 2;
+}
+
+// The outer columns and rows lie on the rectangle grown by the margins.
+CPoint CellPoint(const Cell& cell, const CRect& inner, const CRect& outer)
+{
+    const int anchor = kCellAnchors[cell.row][cell.column];
+    const CRect& across = cell.column == 0 || cell.column == kLastCell ? outer : inner;
+    const CRect& down = cell.row == 0 || cell.row == kLastCell ? outer : inner;
+    const bool left = anchor == 0 || anchor == 6 || anchor == 7;
+    const bool right = anchor == 2 || anchor == 3 || anchor == 4;
+    const bool top = anchor == 0 || anchor == 1 || anchor == 2;
+    const bool bottom = anchor == 4 || anchor == 5 || anchor == 6;
+    return CPoint(AnchorCoordinate(left, right, across.left, across.right),
+                  AnchorCoordinate(top, bottom, down.top, down.bottom));
 }
 
 }  // namespace
@@ -151,18 +163,16 @@ std::vector<CPoint> OrthogonalRouter::Route(const CPoint& from, const CPoint& to
     path.push_back(approachCell);
     path.push_back(targetCell);
 
-    const int left = std::min(from.x, to.x);
-    const int right = std::max(from.x, to.x);
-    const int top = std::min(from.y, to.y);
-    const int bottom = std::max(from.y, to.y);
+    const CRect inner(std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x), std::max(from.y, to.y));
+    const CRect outer(inner.left - margins.left, inner.top - margins.top, inner.right + margins.right,
+                      inner.bottom + margins.bottom);
     std::vector<CPoint> points{from};
     for (std::size_t i = 1; i + 1 < path.size(); ++i) {
         const Cell& before = path[i - 1];
         const Cell& after = path[i + 1];
         if (before.column == after.column || before.row == after.row)
             continue;
-        const CPoint corner(Coordinate(path[i].column, left, right, margins.left, margins.right),
-                            Coordinate(path[i].row, top, bottom, margins.top, margins.bottom));
+        const CPoint corner = CellPoint(path[i], inner, outer);
         if (std::find(points.begin(), points.end(), corner) == points.end())
             points.push_back(corner);
     }

@@ -8,8 +8,12 @@ constexpr int OD_PROP_FONT = 30;
 constexpr int OD_PROP_EDIT = 40;
 constexpr int OD_PROP_MODEL_EDIT = 50;
 constexpr int OD_PROP_ORIENTATION = 60;
+// A link's own switch, set by its constructor and kept for the editor.
+constexpr int OD_PROP_LINK_SWITCH = 70;
 constexpr int OD_PROP_PORT_CONNECTS = 80;
 constexpr int OD_PROP_LINK_ROUTING = 90;
+// While set, a change to the link re-routes it.
+constexpr int OD_PROP_LINK_AUTO_ROUTE = 100;
 constexpr int OD_PROP_HORZ_ALIGNMENT = 210;
 constexpr int OD_PROP_VERT_ALIGNMENT = 220;
 constexpr int OD_PROP_WORDBREAK = 230;

@@ -38,3 +38,13 @@ int TransformStack::Depth()
 {
     return static_cast<int>(Stack().size());
 }
+
+TransformStack::Isolation::Isolation()
+{
+    m_saved.swap(Stack());
+}
+
+TransformStack::Isolation::~Isolation()
+{
+    m_saved.swap(Stack());
+}
