@@ -11,6 +11,7 @@
 #include "engine/CODSymbolComponent.h"
 #include "engine/PropertyIds.h"
 #include "tests/engine/TestArrowHead.h"
+#include "tests/engine/TestDiagram.h"
 #include "tests/support/DibCanvas.h"
 
 #include <gtest/gtest.h>
@@ -39,22 +40,14 @@ int BoolOf(const CODComponent& component, int nId)
 // A root standing in for the model: it owns the boxes and links added to it.
 class Diagram : public ::testing::Test {
 protected:
-    // A symbol made of one filled rectangle, added to the root.
+    // A box symbol added to the root, or to another parent.
     CODSymbolComponent* Box(const CRect& rect, CODComponent* pParent = nullptr)
     {
-        auto* shape = new CODRectComponent();
-        shape->Create(rect.left, rect.top, rect.right, rect.bottom);
-        auto* symbol = new CODSymbolComponent();
-        symbol->Create(std::vector<CODComponent*>{shape});
-        (pParent ? pParent : &m_root)->AddChild(symbol);
-        return symbol;
+        return test_diagram::AddBox(rect, pParent ? *pParent : m_root);
     }
     static CODCirclePort* Port(CODSymbolComponent* pSymbol, const CPoint& point)
     {
-        auto* port = new CODCirclePort();
-        port->Create(point, 2);
-        pSymbol->AddPort(port);
-        return port;
+        return test_diagram::AddPort(pSymbol, point);
     }
     CODLinkComponent* Link(CODPortComponent* pSource, CODPortComponent* pTarget, bool bOrthogonal)
     {

@@ -6,6 +6,7 @@
 #include "engine/CODRectComponent.h"
 #include "engine/CODSymbolComponent.h"
 #include "engine/PropertyIds.h"
+#include "tests/engine/TestDiagram.h"
 
 #include <gtest/gtest.h>
 
@@ -42,19 +43,11 @@ protected:
 
     static CODSymbolComponent* Box(const CRect& rect, CODComponent* pParent)
     {
-        auto* shape = new CODRectComponent();
-        shape->Create(rect.left, rect.top, rect.right, rect.bottom);
-        auto* symbol = new CODSymbolComponent();
-        symbol->Create(std::vector<CODComponent*>{shape});
-        pParent->AddChild(symbol);
-        return symbol;
+        return test_diagram::AddBox(rect, *pParent);
     }
     static CODCirclePort* Port(CODSymbolComponent* pSymbol, const CPoint& point)
     {
-        auto* port = new CODCirclePort();
-        port->Create(point, 2);
-        pSymbol->AddPort(port);
-        return port;
+        return test_diagram::AddPort(pSymbol, point);
     }
     CODLinkComponent* Link(CODPortComponent* pSource, CODPortComponent* pTarget)
     {
