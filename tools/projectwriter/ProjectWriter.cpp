@@ -3,6 +3,8 @@
 #include "kxdata/TablePrefix.h"
 #include "tools/projectwriter/TableLayouts.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -210,4 +212,35 @@ void ProjectWriter::Write(const std::string& projectPath)
         if (state.hasMemoFile)
             WriteFile(FileName(projectPath, letter, "FPT"), state.memo.Bytes());
     }
+}
+
+void ProjectWriter::WriteReplacing(const std::string& projectPath)
+{
+    namespace fs = std::filesystem;
+    const std::string::size_type slash = projectPath.find_last_of("/\\");
+    const std::string directory = slash == std::string::npos ? "." : projectPath.substr(0, slash);
+    const std::string base = slash == std::string::npos ? projectPath : projectPath.substr(slash + 1);
+    std::string pattern = directory + "/.project-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot make a temporary directory in " + directory);
+    const std::string temporary = pattern + "/" + base;
+    try {
+        Write(temporary);
+        for (const char letter : m_order) {
+            for (const char* extension : {"DBF", "FPT"}) {
+                if (extension[0] == 'F' && !m_tables.at(letter).hasMemoFile)
+                    continue;
+                std::error_code error;
+                fs::rename(FileName(temporary, letter, extension), FileName(projectPath, letter, extension), error);
+                if (error)
+                    throw std::runtime_error("cannot rename into " + FileName(projectPath, letter, extension));
+            }
+        }
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove_all(pattern, ignored);
+        throw;
+    }
+    std::error_code ignored;
+    fs::remove_all(pattern, ignored);
 }
