@@ -20,7 +20,7 @@ public:
 
     std::size_t Count() const { return m_nCount; }
     const std::vector<Fault>& Faults() const { return m_faults; }
-    // One fault a line: "line 12: problem; action", and a last line for faults not listed.
+    // One fault a line in line order, "line 12: problem; action", and a last line for faults not listed.
     std::string Text() const;
 
 private:
