@@ -445,24 +445,26 @@ TEST(GedcomImportTest, ADamagedFileIsImportedWithEachFaultListedByLine)
         "1 HUSB @I2@",                    // 17
         "1 WIFE @I7@",                    // 18
         "1 CHIL @I2@",                    // 19
-        "0 @I3@ INDI",                    // 20
-        "1 NAME Cai \xFF /Berg/",         // 21
-        "0 @X1@ WHATNOT",                 // 22
+        "1 CHIL I3",                      // 20
+        "0 @I3@ INDI",                    // 21
+        "1 NAME Cai \xFF /Berg/",         // 22
+        "0 @X1@ WHATNOT",                 // 23
     });
     Imported project(damaged);
     ASSERT_TRUE(project.IsOpen());
-    EXPECT_EQ(FaultLines(project.Report()), "5 7 8 9 11 14 18 21 22 22 ") << project.Report().Text();
+    EXPECT_EQ(FaultLines(project.Report()), "5 7 8 9 11 14 18 20 22 23 23 ") << project.Report().Text();
     const std::string text = project.Report().Text();
     EXPECT_THAT(text, HasSubstr("line 5: unknown tag _MYTAG"));
     EXPECT_THAT(text, HasSubstr("line 8: malformed line"));
     EXPECT_THAT(text, HasSubstr("line 9: level 3 follows level 1"));
     EXPECT_THAT(text, HasSubstr("line 11: date that cannot be read"));
-    EXPECT_THAT(text, HasSubstr("line 22: unknown record WHATNOT"));
+    EXPECT_THAT(text, HasSubstr("line 23: unknown record WHATNOT"));
+    EXPECT_THAT(text, HasSubstr("line 20: CHIL without a record pointer"));
     EXPECT_THAT(text, HasSubstr("without a TRLR"));
     EXPECT_THAT(text, HasSubstr("line 7: FAMC points to a missing record @F9@"));
     EXPECT_THAT(text, HasSubstr("line 18: WIFE points to a missing record @I7@"));
     EXPECT_THAT(text, HasSubstr("line 14: family loop"));
-    EXPECT_THAT(text, HasSubstr("line 21: 1 bytes that are not"));
+    EXPECT_THAT(text, HasSubstr("line 22: 1 bytes that are not"));
     // Everything sound was imported all the same.
     EXPECT_EQ(Field(project.kx.Call(KxIndiv, 0).out, 1), "3");
     EXPECT_EQ(Field(project.Names(3)[0], 1), "Berg~~Cai \xC3\xBF~");

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cctype>
+#include <iterator>
 
 namespace {
 
@@ -22,6 +23,7 @@ constexpr unsigned char kFirstC1 = 0x80;
 constexpr unsigned char kFirstLatin1 = 0xA0;
 constexpr char32_t kFirstLowSurrogate = 0xDC00;
 constexpr char32_t kFirstHighSurrogate = 0xD800;
+constexpr char32_t kLastLowSurrogate = 0xDFFF;
 constexpr char32_t kSurrogateBase = 0x10000;
 constexpr int kSurrogateShift = 10;
 
@@ -32,7 +34,8 @@ char32_t Windows1252(unsigned char byte)
     return byte;
 }
 
-std::string Upper(std::string_view text)
+// A character set name without case, blanks, hyphens and underscores: "utf-8" is "UTF8".
+std::string CharsetKey(std::string_view text)
 {
     std::string upper;
     for (const char c : text) {
@@ -97,14 +100,14 @@ void DecodeUtf16(std::string_view bytes, bool bigEndian, Decoder& out)
         const char32_t first = unit(at);
         if (first >= kFirstHighSurrogate && first < kFirstLowSurrogate && at + 3 < bytes.size()) {
             const char32_t second = unit(at + 2);
-            if (second >= kFirstLowSurrogate && second <= 0xDFFF) {
+            if (second >= kFirstLowSurrogate && second <= kLastLowSurrogate) {
                 out.Put(kSurrogateBase + ((first - kFirstHighSurrogate) << kSurrogateShift) +
                         (second - kFirstLowSurrogate));
                 at += 2;
                 continue;
             }
         }
-        if (first >= kFirstHighSurrogate && first <= 0xDFFF) {
+        if (first >= kFirstHighSurrogate && first <= kLastLowSurrogate) {
             out.Bad();
             out.Put(Utf8Text::kReplacement);
         } else {
@@ -182,7 +185,7 @@ GedcomCharset::Encoding GedcomCharset::Detect(std::string_view bytes, std::size_
 
 GedcomCharset::Encoding GedcomCharset::FromName(std::string_view name, std::string_view bytes, bool& known)
 {
-    const std::string upper = Upper(name);
+    const std::string upper = CharsetKey(name);
     known = true;
     if (upper == "UTF8")
         return Encoding::Utf8;

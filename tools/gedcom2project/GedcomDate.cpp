@@ -1,5 +1,6 @@
 #include "tools/gedcom2project/GedcomDate.h"
 
+#include "tools/gedcom2project/GedcomText.h"
 #include "tools/gedcom2project/Utf8Text.h"
 #include "tools/projectwriter/StoredDate.h"
 
@@ -13,7 +14,11 @@ namespace {
 constexpr int kMonths = 12;
 constexpr int kMaxYear = 9999;
 constexpr int kMaxYearDigits = 4;
-constexpr int kJulianLeapCycle = 4;
+constexpr int kMaxDayDigits = 2;
+constexpr int kLeapCycle = 4;
+constexpr int kCentury = 100;
+constexpr int kGregorianCycle = 400;
+constexpr std::string_view kInterpreted = "INT ";
 constexpr std::array<const char*, kMonths> kMonthNames = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                                           "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 constexpr std::array<int, kMonths> kMonthDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -25,16 +30,8 @@ enum class Calendar { Gregorian, Julian, Other };
 bool IsLeap(int year, Calendar calendar)
 {
     if (calendar == Calendar::Julian)
-        return year % kJulianLeapCycle == 0;
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-std::string Upper(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
+        return year % kLeapCycle == 0;
+    return (year % kLeapCycle == 0 && year % kCentury != 0) || year % kGregorianCycle == 0;
 }
 
 std::vector<std::string> Words(std::string_view text)
@@ -137,7 +134,7 @@ struct DateReader {
                 return std::nullopt;
         }
         if (parts.size() == 3) {
-            const auto d = Number(parts[0], 2);
+            const auto d = Number(parts[0], kMaxDayDigits);
             int days = kMonthDays[static_cast<std::size_t>(day.month - 1)];
             if (day.month == kFebruary && !IsLeap(day.year, calendar))
                 days = kFebruaryCommonDays;
@@ -157,30 +154,22 @@ GedcomDate::Result Irregular(std::string_view text, std::string fault)
     return {StoredDate::Irregular(kept), std::move(fault)};
 }
 
-std::string Trim(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return std::string(text);
-}
-
 }  // namespace
 
 GedcomDate::Result GedcomDate::ToStored(std::string_view value)
 {
-    const std::string text = Trim(value);
+    const std::string text = GedcomText::Trim(value);
     if (text.empty())
         return {};
     if (text.front() == '(' && text.back() == ')')
-        return Irregular(Trim(std::string_view(text).substr(1, text.size() - 2)), {});
-    std::string upper = Upper(text);
+        return Irregular(GedcomText::Trim(std::string_view(text).substr(1, text.size() - 2)), {});
+    std::string upper = GedcomText::Upper(text);
     // An interpreted date keeps its date; the phrase is the source's wording.
     bool interpreted = false;
-    if (upper.starts_with("INT ")) {
+    if (upper.starts_with(kInterpreted)) {
         const std::size_t open = upper.find('(');
-        upper = upper.substr(4, open == std::string::npos ? std::string::npos : open - 4);
+        const std::size_t start = kInterpreted.size();
+        upper = upper.substr(start, open == std::string::npos ? std::string::npos : open - start);
         interpreted = true;
     }
     const std::vector<std::string> words = Words(upper);

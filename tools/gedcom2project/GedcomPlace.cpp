@@ -1,26 +1,18 @@
 #include "tools/gedcom2project/GedcomPlace.h"
 
+#include "tools/gedcom2project/GedcomText.h"
+
 #include <array>
-#include <cctype>
 #include <optional>
 
 namespace {
-
-std::string Trim(std::string_view text)
-{
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return std::string(text);
-}
 
 std::vector<std::string> Split(std::string_view text)
 {
     std::vector<std::string> pieces;
     for (std::size_t start = 0;;) {
         const std::size_t comma = text.find(',', start);
-        pieces.push_back(Trim(text.substr(start, comma == std::string_view::npos ? comma : comma - start)));
+        pieces.push_back(GedcomText::Trim(text.substr(start, comma == std::string_view::npos ? comma : comma - start)));
         if (comma == std::string_view::npos)
             return pieces;
         start = comma + 1;
@@ -44,9 +36,7 @@ constexpr std::array<Jurisdiction, 16> kJurisdictions = {{
 
 std::optional<GedcomPlace::Part> PartOfJurisdiction(const std::string& name)
 {
-    std::string upper;
-    for (const char c : name)
-        upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::string upper = GedcomText::Upper(name);
     for (const Jurisdiction& j : kJurisdictions) {
         if (upper == j.word)
             return j.part;

@@ -21,11 +21,13 @@ std::string_view SkipBlanks(std::string_view text)
     return text;
 }
 
+constexpr unsigned char kFirstPrintable = 0x20;
+
 // C0 control characters other than the tab have no place in a value.
 bool HasControl(std::string_view text)
 {
     for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+        if (static_cast<unsigned char>(c) < kFirstPrintable && c != '\t')
             return true;
     }
     return false;
@@ -35,7 +37,7 @@ std::string WithoutControls(std::string_view text)
 {
     std::string clean;
     for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
+        if (static_cast<unsigned char>(c) >= kFirstPrintable || c == '\t')
             clean += c;
     }
     return clean;

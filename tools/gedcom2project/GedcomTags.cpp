@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr int kBirth = 4;
-constexpr int kDeath = 5;
-constexpr int kMarriage = 6;
+constexpr int kBirth = GedcomTags::kBirthGroup;
+constexpr int kDeath = GedcomTags::kDeathGroup;
+constexpr int kMarriage = GedcomTags::kMarriageGroup;
 constexpr int kOther = GedcomTags::kOtherGroup;
 constexpr int kFamily = GedcomTags::kFamilyGroup;
 constexpr int kFirstFamilyNumber = 50;

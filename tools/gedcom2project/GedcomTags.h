@@ -16,7 +16,11 @@ struct GedcomEventTag {
 
 class GedcomTags {
 public:
+    // Groups: the program itself knows birth, death and marriage.
     static constexpr int kOtherGroup = 1;
+    static constexpr int kBirthGroup = 4;
+    static constexpr int kDeathGroup = 5;
+    static constexpr int kMarriageGroup = 6;
     static constexpr int kFamilyGroup = 7;
     // The tag type of a couple without a MARR event, so that the program still finds them as spouses.
     static const GedcomEventTag& Partners();
