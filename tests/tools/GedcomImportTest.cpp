@@ -368,6 +368,22 @@ TEST(GedcomImportTest, EventNotesAndValuesGoToTheEventsNote)
     EXPECT_EQ(Field(events[1], 8), ">From-To:1890/00/00-1892/00/00");
 }
 
+TEST(GedcomImportTest, ReadsTheFormsOfGedcom7)
+{
+    Imported project(Lines({"0 HEAD", "1 GEDC", "2 VERS 7.0", "0 @N1@ SNOTE Shared note", "0 @M1@ OBJE",
+                            "1 FILE file:///photos/a.jpg", "2 FORM image/jpeg", "0 @I1@ INDI", "1 NAME Eva /Lund/",
+                            "1 SEX X", "1 BIRT", "2 DATE", "3 PHRASE Spring of the flood", "1 DEAT",
+                            "2 DATE 10 BCE", "1 SNOTE @N1@", "1 FAMC @VOID@", "1 OBJE @M1@", "0 TRLR"}));
+    ASSERT_TRUE(project.IsOpen());
+    EXPECT_EQ(FaultLines(project.Report()), "15 ");  // the year before Christ
+    const std::string person = project.Person(1);
+    EXPECT_EQ(Field(person, 3), "U");
+    EXPECT_EQ(Field(person, 4), ">Irreg:Spring of the flood");
+    EXPECT_EQ(Field(person, 6), "0");
+    EXPECT_EQ(Field(project.Names(1)[0], 8), "Shared note");
+    EXPECT_EQ(project.kx.Call(KxPrimExhibit).out, "|/photos/a.jpg|T|");
+}
+
 struct CharsetCase {
     const char* name;
     std::string bytes;

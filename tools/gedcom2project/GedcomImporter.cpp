@@ -82,10 +82,15 @@ public:
             texts.push_back(type->value);
         event.text = GedcomText::JoinLines(texts);
         if (const GedcomNode* date = node.Find("DATE")) {
+            // GEDCOM 7 gives a date phrase in its own line, with or without a date.
+            const GedcomNode* phrase = date->Find("PHRASE");
+            if (date->value.empty() && phrase != nullptr)
+                event.date = GedcomDate::ToStored("(" + phrase->value + ")").stored;
             GedcomDate::Result result = GedcomDate::ToStored(date->value);
             if (!result.fault.empty())
                 m_report.Add(date->line, result.fault + ": \"" + date->value + "\"", "kept as an irregular date");
-            event.date = std::move(result.stored);
+            if (!date->value.empty())
+                event.date = std::move(result.stored);
         }
         if (const GedcomNode* place = node.Find("PLAC")) {
             event.place = place->value;

@@ -130,6 +130,9 @@ void GedcomReader::AppendValue(GedcomNode& node, std::string_view text, bool new
 void GedcomReader::Add(const Line& line)
 {
     std::string value(line.value);
+    // A value's leading "@@" stands for one "@".
+    if (value.starts_with("@@"))
+        value.erase(0, 1);
     if (HasControl(value)) {
         m_report.Add(m_nLine, "control character in the line", "removed");
         value = WithoutControls(value);
