@@ -49,16 +49,16 @@ struct PersonDraft {
     std::vector<MediaDraft> media;
 };
 
-struct SpouseDraft {
-    std::string person;
+struct PersonLink {
+    std::string person;  // the person's cross-reference
     std::size_t line = 0;
 };
 
 struct FamilyDraft {
     std::string xref;
-    SpouseDraft husband;
-    SpouseDraft wife;
-    std::vector<FamilyLink> children;  // CHIL
+    PersonLink husband;
+    PersonLink wife;
+    std::vector<PersonLink> children;  // CHIL
     std::vector<EventDraft> events;
     std::vector<NoteDraft> notes;
 };

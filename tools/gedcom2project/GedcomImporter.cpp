@@ -173,13 +173,13 @@ void GedcomImporter::ReadFamily(const GedcomNode& record)
     family.xref = record.xref;
     for (const GedcomNode& child : record.children) {
         if (child.tag == "HUSB" || child.tag == "WIFE") {
-            SpouseDraft& spouse = child.tag == "HUSB" ? family.husband : family.wife;
+            PersonLink& spouse = child.tag == "HUSB" ? family.husband : family.wife;
             if (!spouse.person.empty())
                 m_report.Add(child.line, "second " + child.tag + " in family @" + record.xref + "@", "ignored");
             else
                 spouse = {RequiredPointer(child), child.line};
         } else if (child.tag == "CHIL") {
-            family.children.push_back({RequiredPointer(child), {}, child.line});
+            family.children.push_back({RequiredPointer(child), child.line});
         } else if (const GedcomEventTag* tag = GedcomTags::Event(child.tag, true)) {
             family.events.push_back(reader.Event(child, *tag));
         }
@@ -209,9 +209,11 @@ void GedcomImporter::ReadRecord(const GedcomNode& record)
     } else if (record.tag == "FAM") {
         ReadFamily(record);
     } else if (record.tag == "NOTE" || record.tag == "SNOTE") {
-        m_drafts.notes.emplace(record.xref, record.value);
+        if (!m_drafts.notes.emplace(record.xref, record.value).second)
+            m_report.Add(record.line, "second record @" + record.xref + "@", "record left out");
     } else if (record.tag == "OBJE") {
-        m_drafts.media.emplace(record.xref, NodeReader(m_report, m_drafts.placeForm).Media(record));
+        if (!m_drafts.media.emplace(record.xref, NodeReader(m_report, m_drafts.placeForm).Media(record)).second)
+            m_report.Add(record.line, "second record @" + record.xref + "@", "record left out");
     }
 }
 

@@ -33,6 +33,7 @@ public:
 
     explicit GedcomImporter(GedcomImportOptions options = {});
 
+    // Reads one whole file; an importer reads only one.
     void Read(std::string_view bytes);
 
     ProjectWriter& Writer() { return m_writer; }

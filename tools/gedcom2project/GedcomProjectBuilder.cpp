@@ -114,8 +114,8 @@ void GedcomProjectBuilder::ResolveFamilies()
         }
     }
     for (const FamilyDraft& family : m_drafts.families) {
-        for (const FamilyLink& child : family.children) {
-            const int number = PersonNumber(child.family, child.line, "CHIL");
+        for (const PersonLink& child : family.children) {
+            const int number = PersonNumber(child.person, child.line, "CHIL");
             if (number == 0)
                 continue;
             auto& links = m_childLinks[static_cast<std::size_t>(number - 1)];

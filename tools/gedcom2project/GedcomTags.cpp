@@ -4,6 +4,7 @@
 #include <array>
 #include <iterator>
 #include <string_view>
+#include <unordered_set>
 
 namespace {
 
@@ -98,6 +99,15 @@ const GedcomEventTag* GedcomTags::AllEvents(std::size_t& count)
 
 bool GedcomTags::IsKnown(const std::string& tag)
 {
-    return Event(tag, false) != nullptr || Event(tag, true) != nullptr ||
-           std::find(std::begin(kOtherTags), std::end(kOtherTags), tag) != std::end(kOtherTags);
+    // Asked for every line of a file, so a hash set rather than the tables.
+    static const std::unordered_set<std::string_view> known = [] {
+        std::unordered_set<std::string_view> tags(std::begin(kOtherTags), std::end(kOtherTags));
+        for (const GedcomEventTag& e : kIndividual)
+            tags.insert(e.tag);
+        for (const GedcomEventTag& e : kFamilyEvents)
+            tags.insert(e.tag);
+        tags.erase("");
+        return tags;
+    }();
+    return known.count(tag) > 0;
 }
