@@ -68,10 +68,16 @@ public:
         Person(n);
         return kx.List(KxName, 1);
     }
+    // The events in which the person is a principal, found as the program finds them.
     std::vector<std::string> Events(int n)
     {
         Person(n);
-        return kx.List(KxEvent, 1);
+        std::vector<std::string> events;
+        for (const std::string& participation : kx.List(KxWitness, 1)) {
+            if (Field(participation, 1) == "T")
+                events.push_back(kx.Call(KxEventDirect, std::stoi(Field(participation, 2))).out);
+        }
+        return events;
     }
     std::vector<std::string> Parents(int n)
     {
@@ -316,6 +322,11 @@ TEST(GedcomImportTest, FamiliesBecomeParentLinksAndMarriages)
     EXPECT_EQ(Field(events[2], 8), "1899/00/00");
     EXPECT_NE(group(events[2]), "6");
     EXPECT_EQ(Field(events[0], 15), "1~2");
+    // The second wife finds the same marriage and divorce through her own participations.
+    const auto wife = project.Events(3);
+    ASSERT_EQ(wife.size(), 2u);
+    EXPECT_EQ(Field(wife[0], 2), "1");
+    EXPECT_EQ(Field(wife[0], 8), "1882/00/00");
     // A couple without a marriage event is still a couple, through a partnership event.
     const auto partners = project.Events(7);
     ASSERT_EQ(partners.size(), 1u);
