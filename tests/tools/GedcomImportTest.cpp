@@ -442,6 +442,13 @@ TEST(GedcomImportTest, EveryCharacterSetKeepsTheAccentedLetters)
     }
 }
 
+TEST(GedcomImportTest, AUtf8FileLabelledAnselIsReadAsUtf8)
+{
+    Imported project("0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 NAME Jürg /Müller/\n0 TRLR\n");
+    EXPECT_EQ(Field(project.Names(1)[0], 1), "Müller~~Jürg~");
+    EXPECT_EQ(FaultLines(project.Report()), "2 ");
+}
+
 TEST(GedcomImportTest, AnselMarksComposeWithTheirLetters)
 {
     // Combining marks stand before their letter; one without a single-character form stays combining.

@@ -232,9 +232,17 @@ void GedcomImporter::Read(std::string_view bytes)
             if (const GedcomNode* charset = head.Find("CHAR")) {
                 bool known = false;
                 encoding = GedcomCharset::FromName(charset->value, bytes, known);
-                if (!known)
+                const bool eightBit = encoding == GedcomCharset::Encoding::Ansel ||
+                                      encoding == GedcomCharset::Encoding::Windows1252;
+                if (!known) {
                     m_report.Add(charset->line, "unknown character set " + charset->value,
                                  Utf8Text::IsValid(bytes) ? "read as UTF-8" : "read as Windows-1252");
+                } else if (eightBit && Utf8Text::IsValid(bytes) && !Utf8Text::IsAscii(bytes)) {
+                    // Letters of ANSEL or Windows-1252 almost never form valid UTF-8: the label is wrong.
+                    m_report.Add(charset->line, "CHAR " + charset->value + " names a file written in UTF-8",
+                                 "read as UTF-8");
+                    encoding = GedcomCharset::Encoding::Utf8;
+                }
             } else if (!Utf8Text::IsValid(bytes)) {
                 encoding = GedcomCharset::Encoding::Windows1252;
             }

@@ -1,6 +1,7 @@
 #include "tools/gedcom2project/Utf8Text.h"
 
 namespace {
+constexpr char32_t kFirstNonAscii = 0x80;
 constexpr char32_t kMaxCodePoint = 0x10FFFF;
 constexpr char32_t kSurrogateFirst = 0xD800;
 constexpr char32_t kSurrogateLast = 0xDFFF;
@@ -15,7 +16,7 @@ void Utf8Text::Append(std::string& text, char32_t c)
 {
     if (c > kMaxCodePoint || (c >= kSurrogateFirst && c <= kSurrogateLast))
         c = kReplacement;
-    if (c < 0x80) {
+    if (c < kFirstNonAscii) {
         text += static_cast<char>(c);
     } else if (c < 0x800) {
         text += static_cast<char>(0xC0 | (c >> 6));
@@ -36,7 +37,7 @@ std::size_t Utf8Text::SequenceLength(std::string_view text, std::size_t at)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
     const unsigned char first = byte(0);
-    if (first < 0x80)
+    if (first < kFirstNonAscii)
         return 1;
     std::size_t length = 0;
     char32_t value = 0;
@@ -73,6 +74,15 @@ bool Utf8Text::IsValid(std::string_view text)
         if (length == 0)
             return false;
         at += length;
+    }
+    return true;
+}
+
+bool Utf8Text::IsAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= kFirstNonAscii)
+            return false;
     }
     return true;
 }

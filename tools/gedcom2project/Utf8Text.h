@@ -15,6 +15,7 @@ public:
     // Length of the valid sequence starting at `at`, or 0 when the bytes there are not UTF-8.
     static std::size_t SequenceLength(std::string_view text, std::size_t at);
     static bool IsValid(std::string_view text);
+    static bool IsAscii(std::string_view text);
     // The longest prefix of at most maxBytes bytes that ends on a character boundary.
     static std::string Cut(std::string_view text, std::size_t maxBytes);
 };
