@@ -561,6 +561,15 @@ TEST(GedcomImportCommandTest, ListsTheFaultsOnStandardErrorAndWritesTheProject)
     EXPECT_EQ(run.err, "line 7: unknown tag _X; skipped with the lines below it\n");
     EXPECT_THAT(run.out, HasSubstr("1 persons"));
     EXPECT_EQ(Files("cmd").size(), 22u);  // the GEDCOM file and 21 project files, nothing temporary
+    // A relative picture path is kept as the full path next to the GEDCOM file.
+    quorrel_test::WriteFile("cmd/b.ged", Gedcom("0 @I1@ INDI\n1 OBJE\n2 FILE pics/a.bmp\n"));
+    ASSERT_EQ(RunImport("cmd/b.ged cmd/B").status, 0);
+    KxClient kx;
+    kx.Call(KxInit, 102400);
+    ASSERT_EQ(kx.Open("cmd/B").code, 0);
+    kx.Call(KxIndiv, 1);
+    EXPECT_EQ(Field(kx.Call(KxPrimExhibit).out, 2), (std::filesystem::current_path() / "cmd/pics/a.bmp").string());
+    kx.Close();
 }
 
 TEST(GedcomImportCommandTest, RefusesAFileThatIsNotGedcomAndLeavesTheProjectAlone)

@@ -10,6 +10,7 @@
 
 #include <cctype>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <utility>
 
@@ -285,9 +286,10 @@ GedcomImporter GedcomImporter::ImportFile(const std::string& gedcomPath, const s
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (!file.read(bytes.data(), size))
         throw std::runtime_error("cannot read " + gedcomPath);
-    const std::size_t slash = gedcomPath.find_last_of('/');
+    // Pictures are named relative to the GEDCOM file; the project must find them from anywhere.
     GedcomImportOptions options;
-    options.mediaDirectory = slash == std::string::npos ? "." : gedcomPath.substr(0, slash);
+    std::error_code error;
+    options.mediaDirectory = std::filesystem::absolute(gedcomPath, error).parent_path().lexically_normal().string();
     GedcomImporter importer(options);
     importer.Read(bytes);
     importer.Writer().WriteReplacing(projectPath);
