@@ -187,6 +187,7 @@ TEST(GedcomImportTest, NamesTakeTheirPartsFromTheValueAndThePieces)
         {"1 NAME Jan /Berg/\n2 NPFX Dr.\n2 GIVN Jan Pieter\n2 SPFX van\n2 SURN Berg\n2 NSFX III\n",
          "van Berg~Dr.~Jan Pieter~III"},
         {"1 NAME Maria /da Silva/\n2 SPFX da\n2 SURN Silva\n", "da Silva~~Maria~"},
+        {"1 NAME John Paul /Rye/\n2 GIVN John,Paul\n", "Rye~~John Paul~"},
         {"1 NAME Ünal /Çelik/\n", "Çelik~~Ünal~"},
         {"1 NAME Cash /Money$/\n", "Money~~Cash~"},
         {"1 SEX M\n", "~~~"},

@@ -1,5 +1,6 @@
 #include "tools/gedcom2project/GedcomName.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -46,8 +47,12 @@ std::vector<std::string> GedcomName::Parts(const GedcomNode& name)
     };
     if (const std::string* p = piece("NPFX"))
         parts[kPrefix] = Clean(*p);
-    if (const std::string* p = piece("GIVN"))
-        parts[kGiven] = Clean(*p);
+    // Given names in a GIVN piece may be separated by commas.
+    if (const std::string* p = piece("GIVN")) {
+        std::string given = *p;
+        std::replace(given.begin(), given.end(), ',', ' ');
+        parts[kGiven] = Clean(given);
+    }
     if (const std::string* p = piece("NSFX"))
         parts[kSuffix] = Clean(*p);
     const std::string* surname = piece("SURN");
