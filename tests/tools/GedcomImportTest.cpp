@@ -210,7 +210,7 @@ TEST(GedcomImportTest, NamesTakeTheirPartsFromTheValueAndThePieces)
 
 TEST(GedcomImportTest, TheFirstNameIsPrimaryAndCarriesThePersonsNotes)
 {
-    Imported project(Gedcom(Lines({"0 @N1@ NOTE Kept in the", "1 CONC  parish book", "1 CONT second line",
+    Imported project(Gedcom(Lines({"0 @N1@ NOTE @@Kept in the", "1 CONC  parish book", "1 CONT second line",
                                    "0 @I1@ INDI", "1 NAME Anna /Berg/", "1 NAME Annie /Smith/", "2 TYPE married",
                                    "1 NOTE @N1@", "1 NOTE Inline note"})));
     const auto names = project.Names(1);
@@ -218,7 +218,7 @@ TEST(GedcomImportTest, TheFirstNameIsPrimaryAndCarriesThePersonsNotes)
     EXPECT_EQ(Field(names[0], 7), "T");
     EXPECT_EQ(Field(names[1], 7), "F");
     EXPECT_EQ(Field(names[1], 1), "Smith~~Annie~");
-    EXPECT_EQ(Field(names[0], 8), "Kept in the parish book\nsecond line\nInline note");
+    EXPECT_EQ(Field(names[0], 8), "@Kept in the parish book\nsecond line\nInline note");
 }
 
 struct PlaceCase {
@@ -472,7 +472,7 @@ TEST(GedcomImportTest, ADamagedFileIsImportedWithEachFaultListedByLine)
         "1 BIRT",                         // 10
         "2 DATE 31 APR 1850",             // 11
         "0 @I2@ INDI",                    // 12
-        "1 NAME Bo /Berg/",               // 13
+        "1 NAME Bo\a /Berg/",             // 13
         "1 FAMC @F1@",                    // 14
         "1 FAMS @F1@",                    // 15
         "0 @F1@ FAM",                     // 16
@@ -486,7 +486,7 @@ TEST(GedcomImportTest, ADamagedFileIsImportedWithEachFaultListedByLine)
     });
     Imported project(damaged);
     ASSERT_TRUE(project.IsOpen());
-    EXPECT_EQ(FaultLines(project.Report()), "5 7 8 9 11 14 18 20 22 23 23 ") << project.Report().Text();
+    EXPECT_EQ(FaultLines(project.Report()), "5 7 8 9 11 13 14 18 20 22 23 23 ") << project.Report().Text();
     const std::string text = project.Report().Text();
     EXPECT_THAT(text, HasSubstr("line 5: unknown tag _MYTAG"));
     EXPECT_THAT(text, HasSubstr("line 8: malformed line"));
@@ -494,6 +494,7 @@ TEST(GedcomImportTest, ADamagedFileIsImportedWithEachFaultListedByLine)
     EXPECT_THAT(text, HasSubstr("line 11: date that cannot be read"));
     EXPECT_THAT(text, HasSubstr("line 23: unknown record WHATNOT"));
     EXPECT_THAT(text, HasSubstr("line 20: CHIL without a record pointer"));
+    EXPECT_THAT(text, HasSubstr("line 13: control character in the line; removed"));
     EXPECT_THAT(text, HasSubstr("without a TRLR"));
     EXPECT_THAT(text, HasSubstr("line 7: FAMC points to a missing record @F9@"));
     EXPECT_THAT(text, HasSubstr("line 18: WIFE points to a missing record @I7@"));
@@ -502,6 +503,7 @@ TEST(GedcomImportTest, ADamagedFileIsImportedWithEachFaultListedByLine)
     // Everything sound was imported all the same.
     EXPECT_EQ(Field(project.kx.Call(KxIndiv, 0).out, 1), "3");
     EXPECT_EQ(Field(project.Names(3)[0], 1), "Berg~~Cai \xC3\xBF~");
+    EXPECT_EQ(Field(project.Names(2)[0], 1), "Berg~~Bo~");
     EXPECT_EQ(Field(project.Person(1), 4), ">Irreg:31 APR 1850");
     EXPECT_EQ(Field(project.Person(2), 6), "0");  // the loop is cut
 }

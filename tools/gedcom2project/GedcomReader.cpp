@@ -127,9 +127,9 @@ void GedcomReader::AppendValue(GedcomNode& node, std::string_view text, bool new
     node.value.append(text);
 }
 
-void GedcomReader::Add(const Line& line)
+std::string GedcomReader::Value(std::string_view text)
 {
-    std::string value(line.value);
+    std::string value(text);
     // A value's leading "@@" stands for one "@".
     if (value.starts_with("@@"))
         value.erase(0, 1);
@@ -137,6 +137,12 @@ void GedcomReader::Add(const Line& line)
         m_report.Add(m_nLine, "control character in the line", "removed");
         value = WithoutControls(value);
     }
+    return value;
+}
+
+void GedcomReader::Add(const Line& line)
+{
+    const std::string value = Value(line.value);
     const auto level = static_cast<std::size_t>(line.level);
     if ((line.tag == "CONT" || line.tag == "CONC") && level > 0 && level <= m_path.size()) {
         m_path.resize(level);
@@ -170,7 +176,7 @@ bool GedcomReader::Next(GedcomNode& record)
             const bool hadRecord = m_bHaveRecord;
             GedcomNode finished = std::move(m_record);
             m_record = {m_nLine, std::string(line.xref), std::string(line.tag), {}, {}};
-            AppendValue(m_record, WithoutControls(line.value), false);
+            AppendValue(m_record, Value(line.value), false);
             m_path.assign(1, &m_record);
             m_bHaveRecord = true;
             if (line.tag == "TRLR") {

@@ -37,6 +37,8 @@ private:
     bool ReadLine(std::string_view& line);
     // Empty when the line is sound, else what is wrong with it.
     std::string Parse(std::string_view text, Line& line) const;
+    // The value of a line as the file means it; reports control characters.
+    std::string Value(std::string_view text);
     void Add(const Line& line);
     void AppendValue(GedcomNode& node, std::string_view text, bool newLine);
 
