@@ -179,20 +179,24 @@ GedcomDate::Result GedcomDate::ToStored(std::string_view value)
     if (!words.empty()) {
         const std::string& w = words[0];
         reader.at = 1;
-        if (w == "ABT" || w == "CAL")
+        if (w == "ABT" || w == "CAL") {
             qualifier = StoredDate::kCirca;
-        else if (w == "EST")
+        } else if (w == "EST") {
             qualifier = StoredDate::kSay;
-        else if (w == "BEF" || w == "TO")
+        } else if (w == "BEF" || w == "TO") {
             qualifier = StoredDate::kBefore;
-        else if (w == "AFT")
+        } else if (w == "AFT") {
             qualifier = StoredDate::kAfter;
-        else if (w == "BET")
-            qualifier = StoredDate::kBetween, secondKeyword = "AND";
-        else if (w == "FROM")
-            qualifier = StoredDate::kAfter, secondKeyword = "TO";
-        else
+        } else if (w == "BET") {
+            qualifier = StoredDate::kBetween;
+            secondKeyword = "AND";
+        } else if (w == "FROM") {
+            // FROM alone is an after-date; with TO it becomes a from-to date.
+            qualifier = StoredDate::kAfter;
+            secondKeyword = "TO";
+        } else {
             reader.at = 0;
+        }
     }
     const std::string unreadable = interpreted ? "interpreted date that cannot be read" : "date that cannot be read";
     const auto first = reader.Read(secondKeyword);

@@ -220,6 +220,15 @@ void GedcomImporter::ReadRecord(const GedcomNode& record)
 
 void GedcomImporter::Read(std::string_view bytes)
 {
+    ReadRecords(bytes);
+    GedcomProjectBuilder(m_drafts, m_writer, m_report, m_counts, m_options.mediaDirectory, m_options.currentYear)
+        .Build();
+    // The drafts are no longer needed; the writer holds the project now.
+    m_drafts = GedcomDrafts();
+}
+
+void GedcomImporter::ReadRecords(std::string_view bytes)
+{
     std::size_t bom = 0;
     bool certain = false;
     GedcomCharset::Encoding encoding = GedcomCharset::Detect(bytes, bom, certain);
@@ -267,10 +276,6 @@ void GedcomImporter::Read(std::string_view bytes)
         ReadRecord(record);
     if (!reader.SawTrailer())
         m_report.Add(reader.LineCount(), "the file ends without a TRLR line", "the records read so far imported");
-    GedcomProjectBuilder(m_drafts, m_writer, m_report, m_counts, m_options.mediaDirectory, m_options.currentYear)
-        .Build();
-    // The drafts are no longer needed; the writer holds the project now.
-    m_drafts = GedcomDrafts();
 }
 
 GedcomImporter GedcomImporter::ImportFile(const std::string& gedcomPath, const std::string& projectPath)

@@ -45,6 +45,8 @@ public:
     static GedcomImporter ImportFile(const std::string& gedcomPath, const std::string& projectPath);
 
 private:
+    // Decodes the text and reads it into the drafts; the decoded copy ends with it.
+    void ReadRecords(std::string_view bytes);
     void ReadRecord(const GedcomNode& record);
     void ReadPerson(const GedcomNode& record);
     void ReadFamily(const GedcomNode& record);
