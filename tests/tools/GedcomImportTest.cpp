@@ -589,6 +589,13 @@ TEST(GedcomImportCommandTest, RefusesAFileThatIsNotGedcomAndLeavesTheProjectAlon
     after.erase(std::find(after.begin(), after.end(), "bad.ged"));
     EXPECT_EQ(after, before);
     EXPECT_EQ(quorrel_test::ReadFile("refuse/P______$.DBF"), persons);
+    // A project file that cannot be replaced (a folder stands in its place) puts the old files back.
+    std::filesystem::remove("refuse/P______N.FPT");
+    std::filesystem::create_directory("refuse/P______N.FPT");
+    quorrel_test::WriteFile("refuse/other.ged", Gedcom("0 @I1@ INDI\n0 @I2@ INDI\n"));
+    EXPECT_EQ(RunImport("refuse/other.ged refuse/P").status, 1);
+    EXPECT_EQ(quorrel_test::ReadFile("refuse/P______$.DBF"), persons);
+    EXPECT_EQ(Files("refuse").size(), before.size() + 2);  // bad.ged and other.ged, nothing temporary
     EXPECT_EQ(RunImport("refuse/missing.ged refuse/Q").status, 1);
     EXPECT_EQ(RunImport("refuse/good.ged no/such/dir/P").status, 1);
     EXPECT_EQ(RunImport("only-one").status, 2);
