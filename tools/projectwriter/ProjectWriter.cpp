@@ -3,6 +3,8 @@
 #include "kxdata/TablePrefix.h"
 #include "tools/projectwriter/TableLayouts.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -210,4 +212,55 @@ void ProjectWriter::Write(const std::string& projectPath)
         if (state.hasMemoFile)
             WriteFile(FileName(projectPath, letter, "FPT"), state.memo.Bytes());
     }
+}
+
+void ProjectWriter::WriteReplacing(const std::string& projectPath)
+{
+    namespace fs = std::filesystem;
+    const std::string::size_type slash = projectPath.find_last_of("/\\");
+    const std::string directory = slash == std::string::npos ? "." : projectPath.substr(0, slash);
+    const std::string base = slash == std::string::npos ? projectPath : projectPath.substr(slash + 1);
+    std::string folder = directory + "/.project-XXXXXX";
+    if (mkdtemp(folder.data()) == nullptr)
+        throw std::runtime_error("cannot make a temporary directory in " + directory);
+    const std::string fresh = folder + "/" + base;
+    const std::string previous = folder + "/old-" + base;
+    std::vector<std::pair<char, const char*>> files;
+    for (const char letter : m_order) {
+        files.emplace_back(letter, "DBF");
+        if (m_tables.at(letter).hasMemoFile)
+            files.emplace_back(letter, "FPT");
+    }
+    // The files of a project already there are moved aside first, so that a
+    // failed rename can put every one of them back.
+    std::vector<std::pair<char, const char*>> movedAside;
+    std::vector<std::pair<char, const char*>> movedIn;
+    std::error_code error;
+    try {
+        Write(fresh);
+        for (const auto& [letter, extension] : files) {
+            const std::string target = FileName(projectPath, letter, extension);
+            if (!fs::is_regular_file(target, error))
+                continue;
+            fs::rename(target, FileName(previous, letter, extension), error);
+            if (error)
+                throw std::runtime_error("cannot move " + target + " aside");
+            movedAside.emplace_back(letter, extension);
+        }
+        for (const auto& [letter, extension] : files) {
+            const std::string target = FileName(projectPath, letter, extension);
+            fs::rename(FileName(fresh, letter, extension), target, error);
+            if (error)
+                throw std::runtime_error("cannot rename into " + target);
+            movedIn.emplace_back(letter, extension);
+        }
+    } catch (...) {
+        for (const auto& [letter, extension] : movedIn)
+            fs::remove(FileName(projectPath, letter, extension), error);
+        for (const auto& [letter, extension] : movedAside)
+            fs::rename(FileName(previous, letter, extension), FileName(projectPath, letter, extension), error);
+        fs::remove_all(folder, error);
+        throw;
+    }
+    fs::remove_all(folder, error);
 }

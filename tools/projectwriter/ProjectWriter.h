@@ -52,6 +52,10 @@ public:
     // Writes every file; the names are formed from the project path as the data
     // library forms them. Throws std::runtime_error when a file cannot be written.
     void Write(const std::string& projectPath);
+    // Writes every file under a temporary name next to the project and renames
+    // them into place only when all are written; a failure on the way puts the
+    // files of a project already there back as they were. Throws std::runtime_error.
+    void WriteReplacing(const std::string& projectPath);
 
     // The file of a table ("DBF") or memo file ("FPT") of a project path.
     static std::string FileName(const std::string& projectPath, char table, const std::string& extension);
