@@ -4,6 +4,7 @@
 #include "engine/CODConnection.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class CODCirclePort;
@@ -21,6 +22,12 @@ public:
     ~CODSymbolComponent() override;
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
+    // After loading: gives each symbol the connections it listed, once every
+    // connection is known to join ports of two symbols of one tree that both
+    // list it (one symbol twice for a connection between its own ports).
+    // False, with nothing joined, otherwise.
+    static bool JoinConnections(const std::vector<std::pair<CODSymbolComponent*, CODConnection*>>& listed);
     // Centre port at (0, 0), named "Symbol".
     bool Create();
     // The components become children in order; named "Component".
