@@ -7,11 +7,13 @@
 #include "engine/CODOrientationProperties.h"
 #include "engine/CODPortComponent.h"
 #include "engine/PropertyIds.h"
+#include "engine/SymbolResources.h"
 #include "platform/Arithmetic.h"
+#include "platform/MessageBox.h"
 
 #include <algorithm>
-#include <map>
 #include <cstdint>
+#include <map>
 #include <optional>
 
 namespace {
@@ -136,6 +138,38 @@ bool CODSymbolComponent::Create(const std::vector<CODComponent*>& components)
     SetName("Component");
     SetType("Component");
     return added;
+}
+
+bool CODSymbolComponent::Create(std::uint32_t nResourceId, const CODResourceModule& module)
+{
+    const CODResourceModule::Handle resource = module.FindResource(nResourceId, kSymbolResourceType);
+    if (!resource) {
+        MessageBox::Show("FindResource()");
+        return false;
+    }
+    const std::size_t size = module.SizeofResource(resource);
+    if (size == 0) {
+        MessageBox::Show("SizeofResource()");
+        return false;
+    }
+    const CODResourceModule::Handle loaded = module.LoadResource(resource);
+    if (!loaded) {
+        MessageBox::Show("LoadResource()");
+        return false;
+    }
+    const std::uint8_t* bytes = module.LockResource(loaded);
+    if (!bytes) {
+        MessageBox::Show("LockResource()");
+        return false;
+    }
+    try {
+        CArchive ar(bytes, size);
+        Serialize(ar);
+        ar.Finish();
+    } catch (const CArchiveException&) {
+        return false;
+    }
+    return true;
 }
 
 bool CODSymbolComponent::AddPort(CODPortComponent* pPort)

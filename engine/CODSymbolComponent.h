@@ -2,6 +2,7 @@
 
 #include "engine/CODComponent.h"
 #include "engine/CODConnection.h"
+#include "engine/CODResourceModule.h"
 
 #include <string>
 #include <utility>
@@ -33,6 +34,10 @@ public:
     // The components become children in order; named "Component".
     bool Create(const std::vector<CODComponent*>& components);
 
+    // Loads the symbol body stored as resource (type "Symbol") of the module;
+    // a step of the loader that fails is reported by its name ("FindResource()"
+    // and the like) and gives false, as does a damaged body.
+    bool Create(std::uint32_t nResourceId, const CODResourceModule& module = CODResourceModule::Program());
     // Appends a port that has no owner yet and takes a reference on it.
     bool AddPort(CODPortComponent* pPort);
     // Disconnects the port first, so no connection is left holding it.
