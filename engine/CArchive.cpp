@@ -153,6 +153,14 @@ std::uint32_t CArchive::ReadDWord()
     return low | (high << 16);
 }
 
+std::int32_t CArchive::ReadInt(std::int32_t nMin, std::int32_t nMax)
+{
+    const std::int32_t value = ReadInt();
+    if (value < nMin || value > nMax)
+        Fail("a value out of range");
+    return value;
+}
+
 float CArchive::ReadFloat()
 {
     const std::uint32_t bits = ReadDWord();
@@ -203,10 +211,10 @@ void CArchive::WriteRect(const RECT& rect)
 RECT CArchive::ReadRect()
 {
     RECT rect{};
-    rect.left = ReadInt();
-    rect.top = ReadInt();
-    rect.right = ReadInt();
-    rect.bottom = ReadInt();
+    rect.left = ReadCoordinate();
+    rect.top = ReadCoordinate();
+    rect.right = ReadCoordinate();
+    rect.bottom = ReadCoordinate();
     return rect;
 }
 

@@ -29,6 +29,9 @@ struct CODClassInfo;
 // or the object itself (ReadOwnedObject).
 class CArchive : public ImageStream {
 public:
+    // The farthest coordinate a document may give, so that sums and
+    // differences of two stay in 32 bits.
+    static constexpr std::int32_t kMaxCoordinate = 1 << 28;
     // Deeper nesting is taken for a damaged document rather than risking the stack.
     static constexpr int kMaxDepth = 100;
 
@@ -56,6 +59,8 @@ public:
     std::uint16_t ReadWord();
     std::uint32_t ReadDWord();
     std::int32_t ReadInt() { return static_cast<std::int32_t>(ReadDWord()); }
+    // A value outside [nMin, nMax] is a fault.
+    std::int32_t ReadInt(std::int32_t nMin, std::int32_t nMax);
     float ReadFloat();
     std::string ReadString();
     std::vector<std::uint8_t> ReadBytes(std::size_t count);
@@ -68,9 +73,11 @@ public:
     // Storing writes the class's own schema DWORD and returns it; loading
     // returns the stored one.
     std::uint32_t SerializeSchema(std::uint32_t nSchema);
-    // Left, top, right, bottom as signed DWORDs.
+    // Left, top, right, bottom as signed DWORDs, each within kMaxCoordinate.
     void WriteRect(const RECT& rect);
     RECT ReadRect();
+    // A coordinate within kMaxCoordinate.
+    std::int32_t ReadCoordinate() { return ReadInt(-kMaxCoordinate, kMaxCoordinate); }
 
     // Null, a back reference, or the class (once) and the object's body.
     void WriteObject(const CObject* pObject);

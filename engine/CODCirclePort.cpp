@@ -83,6 +83,6 @@ void CODCirclePort::Serialize(CArchive& ar)
     if (ar.IsStoring())
         ar.WriteInt(m_nRadius);
     else
-        m_nRadius = ar.ReadInt();
+        m_nRadius = ar.ReadInt(-CArchive::kMaxCoordinate, CArchive::kMaxCoordinate);
     CODPortComponent::Serialize(ar);
 }

@@ -28,8 +28,8 @@ void CODEndpoint::Serialize(CArchive& ar)
         ar.WriteInt(m_nToY);
         return;
     }
-    m_nFromX = ar.ReadInt();
-    m_nFromY = ar.ReadInt();
-    m_nToX = ar.ReadInt();
-    m_nToY = ar.ReadInt();
+    m_nFromX = ar.ReadCoordinate();
+    m_nFromY = ar.ReadCoordinate();
+    m_nToX = ar.ReadCoordinate();
+    m_nToY = ar.ReadCoordinate();
 }

@@ -219,9 +219,10 @@ void CODFontProperties::Serialize(CArchive& ar)
     }
     m_pFont.reset();
     m_strFaceName = ar.ReadString();
-    m_nPointSize = ar.ReadInt();
+    m_nPointSize = ar.ReadInt(-kMaxStoredSize, kMaxStoredSize);
     m_crColor = ar.ReadDWord();
-    m_nHeight = schema >= kLogicalHeightSchema ? ar.ReadInt() : PointsToLogical(m_nPointSize);
+    m_nHeight = schema >= kLogicalHeightSchema ? ar.ReadInt(-kMaxStoredSize, kMaxStoredSize)
+                                               : PointsToLogical(m_nPointSize);
     SetWeight(ar.ReadInt());
     m_bItalic = ar.ReadInt();
     m_bUnderline = ar.ReadInt();

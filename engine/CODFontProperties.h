@@ -13,6 +13,9 @@
 // the same order.
 class CODFontProperties : public CODProperty {
 public:
+    // The largest size in points or logical units a document may give.
+    static constexpr int kMaxStoredSize = 1 << 16;
+
     explicit CODFontProperties(int nId = OD_PROP_FONT);
 
     const std::string& GetFaceName() const { return m_strFaceName; }

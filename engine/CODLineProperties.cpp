@@ -138,7 +138,8 @@ void CODLineProperties::Serialize(CArchive& ar)
     m_pPen.reset();
     m_crColor = ar.ReadDWord();
     m_bTransparent = ar.ReadInt();
-    m_nPointWidth = ar.ReadInt();
-    m_nLogWidth = schema >= kLogicalWidthSchema ? ar.ReadInt() : PointsToLogical(m_nPointWidth, nullptr, false);
+    m_nPointWidth = ar.ReadInt(-kMaxStoredWidth, kMaxStoredWidth);
+    m_nLogWidth = schema >= kLogicalWidthSchema ? ar.ReadInt(-kMaxStoredWidth, kMaxStoredWidth)
+                                                : PointsToLogical(m_nPointWidth, nullptr, false);
     SetStyle(ar.ReadInt());
 }

@@ -168,8 +168,8 @@ void CODPointComponent::Serialize(CArchive& ar)
             ar.Fail("too many points");
         m_points.resize(count);
         for (POINT& point : m_points) {
-            point.x = ar.ReadInt();
-            point.y = ar.ReadInt();
+            point.x = ar.ReadCoordinate();
+            point.y = ar.ReadCoordinate();
         }
         m_worldPoints = m_points;
     }
