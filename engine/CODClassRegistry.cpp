@@ -4,6 +4,7 @@
 #include "engine/CODCirclePort.h"
 #include "engine/CODClosedCurveComponent.h"
 #include "engine/CODConnection.h"
+#include "engine/CODDibPattern.h"
 #include "engine/CODDWordProperty.h"
 #include "engine/CODEditProperties.h"
 #include "engine/CODEllipseComponent.h"
@@ -86,6 +87,8 @@ void RegisterEngineClasses()
     CODClassRegistry::Register<CODDWordProperty>("CODDWordProperty", 1, kVersionable);
     CODClassRegistry::Register<CODOrientationProperties>("CODOrientationProperties", 2, kVersionable);
     CODClassRegistry::Register<CODLineOrientation>("CODLineOrientation", 1, kVersionable);
+    CODClassRegistry::Register<CODDibPattern>(CODDib::classCODDib.m_lpszClassName,
+                                              static_cast<std::uint16_t>(CODDib::classCODDib.m_wSchema), kVersionable);
 }
 
 }  // namespace
