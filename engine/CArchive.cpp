@@ -211,10 +211,10 @@ void CArchive::WriteRect(const RECT& rect)
 RECT CArchive::ReadRect()
 {
     RECT rect{};
-    rect.left = ReadCoordinate();
-    rect.top = ReadCoordinate();
-    rect.right = ReadCoordinate();
-    rect.bottom = ReadCoordinate();
+    rect.left = ReadInt();
+    rect.top = ReadInt();
+    rect.right = ReadInt();
+    rect.bottom = ReadInt();
     return rect;
 }
 

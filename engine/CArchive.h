@@ -73,7 +73,7 @@ public:
     // Storing writes the class's own schema DWORD and returns it; loading
     // returns the stored one.
     std::uint32_t SerializeSchema(std::uint32_t nSchema);
-    // Left, top, right, bottom as signed DWORDs, each within kMaxCoordinate.
+    // Left, top, right, bottom as signed DWORDs.
     void WriteRect(const RECT& rect);
     RECT ReadRect();
     // A coordinate within kMaxCoordinate.

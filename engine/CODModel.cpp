@@ -277,6 +277,10 @@ void CODModel::Load(CArchive& ar)
     m_idTable = CODIdTable();
     ReleaseBackground();
     CODComponent::Serialize(ar);
+    // Component bounds are computed again below; the canvas is taken as stored.
+    for (const std::int32_t edge : {m_rcBounds.left, m_rcBounds.top, m_rcBounds.right, m_rcBounds.bottom})
+        if (edge < -CArchive::kMaxCoordinate || edge > CArchive::kMaxCoordinate)
+            ar.Fail("a canvas out of range");
     for (CODComponent* child : m_children)
         child->RegisterIds(&m_idTable);
     ar.ReadDWord();
