@@ -1,7 +1,10 @@
 #include "ArchiveBytes.h"
 
 #include "engine/CArchive.h"
+#include "engine/CODDWordProperty.h"
 #include "engine/CODEllipseComponent.h"
+#include "engine/CODImageComponent.h"
+#include "engine/CODImageEntry.h"
 #include "engine/CODIntProperty.h"
 #include "engine/CODLabelComponent.h"
 #include "engine/CODBoolProperty.h"
@@ -10,6 +13,7 @@
 #include "engine/CODOrientationProperties.h"
 #include "engine/CODRectComponent.h"
 #include "engine/PropertyIds.h"
+#include "images/CODDib.h"
 
 #include <gtest/gtest.h>
 
@@ -198,6 +202,43 @@ TEST(ArchiveFormat, OlderComponentBodiesAreConverted)
     const auto* follow = dynamic_cast<const CODBoolProperty*>(label->GetProperty(OD_PROP_LABEL_SWITCH, false));
     ASSERT_NE(follow, nullptr);
     EXPECT_EQ(follow->GetBool(), 1);
+}
+
+TEST(ArchiveFormat, ImagesBeforeSchema3KeptTheirTransparencyAsFields)
+{
+    // A current image body, turned into the schema-2 form: the transparent
+    // switch before the resource-image value, the colour after it.
+    std::vector<std::uint8_t> packed(40, 0);
+    packed[0] = 40;
+    packed[4] = 1;
+    packed[8] = 1;
+    packed[12] = 1;
+    packed[14] = 24;
+    packed.insert(packed.end(), {0x10, 0x20, 0x30, 0x00});
+    CODDib dib;
+    ASSERT_TRUE(dib.LoadFromPackedBitmap(packed.data(), packed.size()));
+    CODImageComponent image;
+    ASSERT_TRUE(image.Create(dib, 0, RGB(255, 0, 255)));
+    CArchive out;
+    out.WriteObject(&image);
+    Bytes bytes = out.GetStored();
+    const std::size_t schemaAt = 6 + std::string("CODImageComponent").size();
+    const std::size_t bmpAt = schemaAt + 4 + 4 + 1;
+    const std::size_t valueAt = bmpAt + (bytes[bmpAt + 2] | (bytes[bmpAt + 3] << 8));
+    bytes[schemaAt] = 2;
+    const Bytes colour = ArchiveBytes().DWord(0x00112233).Get();
+    const Bytes transparent = ArchiveBytes().DWord(1).Get();
+    bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(valueAt + 4), colour.begin(), colour.end());
+    bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(valueAt), transparent.begin(), transparent.end());
+
+    CArchive in(bytes.data(), bytes.size());
+    const auto* old = in.ReadObject<CODImageComponent>();
+    ASSERT_NE(old, nullptr);
+    EXPECT_EQ(in.GetRemaining(), 0u);
+    EXPECT_EQ(old->IsTransparent(), 1);
+    EXPECT_EQ(old->GetTransparentColor(), 0x00112233u);
+    ASSERT_NE(old->GetImageEntry(), nullptr);
+    EXPECT_EQ(old->GetImageEntry()->GetImage().GetWidth(), 1);
 }
 
 }  // namespace
