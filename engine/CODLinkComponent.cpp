@@ -238,7 +238,11 @@ void CODLinkComponent::Serialize(CArchive& ar)
     constexpr std::uint32_t kSchema = 1;
     ar.SerializeSchema(kSchema);
     CODSymbolComponent::Serialize(ar);
-    if (ar.IsStoring() || dynamic_cast<const CODLinkShape*>(GetChild(0)))
+    if (ar.IsStoring())
+        return;
+    if (GetOwnPortCount() != kEndCount || !GetEndPort(kSourceEnd) || !GetEndPort(kTargetEnd))
+        ar.Fail("a link without its two ends");
+    if (dynamic_cast<const CODLinkShape*>(GetChild(0)))
         return;
     // Older links drew a plain line: it becomes the straight link shape.
     const auto* line = dynamic_cast<const CODLineComponent*>(GetChild(0));

@@ -27,11 +27,11 @@ constexpr std::uint16_t kDefaultPrinterFlag = 1;
 constexpr const char* kDriverName = "CUPS";
 // The device mode fields the defaults fill.
 constexpr std::size_t kDeviceNameBytes = 32;
-constexpr std::size_t kSpecVersionOffset = 32;
+constexpr std::size_t kDevModeVersionOffset = 32;
 constexpr std::size_t kSizeOffset = 36;
 constexpr std::size_t kDriverExtraOffset = 38;
 constexpr std::size_t kFieldsOffset = 40;
-constexpr std::uint16_t kSpecVersion = 0x0401;
+constexpr std::uint16_t kDevModeVersion = 0x0401;
 constexpr std::uint32_t kOrientationField = 0x1;
 
 std::int32_t Convert(std::int32_t value, std::uint32_t toUnits)
@@ -71,7 +71,7 @@ std::vector<std::uint8_t> MakeDevMode(const std::string& device)
 {
     std::vector<std::uint8_t> block(CODPageSettings::kDevModeBytes);
     std::copy_n(device.begin(), std::min(device.size(), kDeviceNameBytes - 1), block.begin());
-    LittleEndian::Put16(block.data() + kSpecVersionOffset, kSpecVersion);
+    LittleEndian::Put16(block.data() + kDevModeVersionOffset, kDevModeVersion);
     LittleEndian::Put16(block.data() + kSizeOffset, static_cast<std::uint16_t>(CODPageSettings::kDevModeBytes));
     LittleEndian::Put16(block.data() + kDriverExtraOffset, 0);
     LittleEndian::Put32(block.data() + kFieldsOffset, kOrientationField);

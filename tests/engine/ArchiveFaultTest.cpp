@@ -117,6 +117,13 @@ TEST(ArchiveFaults, DamagedDocumentsAreArchiveErrors)
                        Rect(b, 0xFFFF, 6);
                    })},
         {"missing child", "missing child", ModelWith(1, [](ArchiveBytes& b) { b.Word(0); })},
+        {"link without its ends", "two ends",
+         ModelWith(1,
+                   [](ArchiveBytes& b) {
+                       b.NewClass("CODLinkComponent", 1).DWords({1, 0xFFFFFFFF, 2, 0, 0});
+                       b.NewClass("CODCirclePort", 1).DWords({1, 1, 1, 1, 1, 1, 0, 0}).PlainComponent(3, "Port");
+                       b.DWord(0).PlainComponent(4, "Link");
+                   })},
         {"nothing at all", "ends too soon", Bytes{}},
     };
     for (const auto& c : cases)
