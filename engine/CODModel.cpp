@@ -26,7 +26,9 @@ CODModel::CODModel()
 
 CODModel::~CODModel()
 {
+    // The children go while the index and the id table they may reach are still here.
     ReleaseBackground();
+    RemoveAllChildren();
 }
 
 void CODModel::RemoveAllChildren()
