@@ -9,7 +9,7 @@ WERROR ?= OFF
 # for FUZZ_SECONDS, starting from the seed corpus in fuzz/corpus.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= bmp jpeg pcx tiff targa archive profile gedcom
+FUZZ_TARGETS ?= bmp jpeg pcx tiff targa archive profile gedcom chart
 
 .PHONY: all build configure deps test demo clean fuzz
 

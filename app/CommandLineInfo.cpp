@@ -11,8 +11,14 @@ CommandLineInfo CommandLineInfo::Parse(const std::vector<std::string>& arguments
     CommandLineInfo info;
     std::string fileName;
     bool optionsEnded = false;
+    bool exportNext = false;
     for (const std::string& argument : arguments) {
-        if (!optionsEnded && argument == "--") {
+        if (exportNext) {
+            info.m_strExportFile = argument;
+            exportNext = false;
+        } else if (!optionsEnded && argument == "--export") {
+            exportNext = true;
+        } else if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && (argument == "--help" || argument == "-h")) {
             info.m_bShowHelp = true;
@@ -30,10 +36,24 @@ CommandLineInfo CommandLineInfo::Parse(const std::vector<std::string>& arguments
             return info;
         }
     }
+    const bool exporting = exportNext || !info.m_strExportFile.empty();
+    if (exporting && (info.m_strExportFile.empty() || fileName.empty())) {
+        std::string reason;
+        reason += "--export needs the picture to write and the chart to render";
+        info.m_strError = reason;
+        return info;
+    }
     if (fileName.empty())
         return info;
 
     const std::string extension = TextCodec::ToUpper(fileName.size() >= 4 ? fileName.substr(fileName.size() - 4) : fileName);
+    if (exporting && (extension == ".INI" || extension == ".QRC")) {
+        std::string reason;
+        reason += "--export renders a chart document, not a command file: ";
+        reason += fileName;
+        info.m_strError = reason;
+        return info;
+    }
     if (extension == ".INI" || extension == ".QRC") {
         info.m_strCommandFile = fileName;
         info.m_nShellCommand = ShellCommand::FileNew;
@@ -47,11 +67,14 @@ CommandLineInfo CommandLineInfo::Parse(const std::vector<std::string>& arguments
 std::string CommandLineInfo::Usage()
 {
     return "Usage: quorrel [--verbose] [FILE]\n"
+           "       quorrel --export OUT.bmp|OUT.jpg CHART.qrd\n"
            "Draws genealogy charts and lets you edit them.\n"
            "\n"
            "  FILE        a command file (.qrc or .ini) to run in a new chart window,\n"
            "              or a chart document to open; without FILE an empty chart window opens\n"
            "  --verbose   also write the status texts of a chart run to standard error\n"
+           "  --export    render the chart document into a BMP or JPEG picture and exit,\n"
+           "              without a display (status 0 when written, 1 otherwise)\n"
            "  --help      show this text and exit\n"
            "  --version   show the version and exit\n"
            "\n"

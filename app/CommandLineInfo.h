@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-// What the command line asks for: quorrel [--verbose] [FILE], --help, --version.
+// What the command line asks for: quorrel [--verbose] [FILE], --help, --version,
+// or quorrel --export OUT.bmp|OUT.jpg CHART.qrd for scripts.
 // A file whose name ends in .INI or .QRC (any case) is a command file, run in a
 // new chart window; any other file is a chart document to open.
 class CommandLineInfo {
@@ -19,6 +20,7 @@ public:
     ShellCommand m_nShellCommand = ShellCommand::FileNew;
     std::string m_strFileName;     // the document for FileOpen
     std::string m_strCommandFile;  // the command file to run, empty when none
+    std::string m_strExportFile;   // the picture to render the chart document into, empty when none
     bool m_bShowHelp = false;
     bool m_bShowVersion = false;
     bool m_bVerbose = false;

@@ -1,8 +1,10 @@
+#include "app/ChartExport.h"
 #include "app/CommandLineInfo.h"
 #include "app/CQuorrelApp.h"
 #include "app/CQuorrelController.h"
 #include "platform/StatusBarProgress.h"
 #include "platform/CommandFile.h"
+#include "platform/HeadlessApplication.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitMessage.h"
 
@@ -41,6 +43,20 @@ int main(int argc, char** argv)
     }
     if (cmdInfo.m_bShowVersion) {
         std::cout << CommandLineInfo::Version();
+        return 0;
+    }
+
+    if (!cmdInfo.m_strExportFile.empty()) {
+        // Scripts render charts on machines without a display.
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        MessageBox::SetUnattended(true);
+        qInstallMessageHandler(QuietQtMessages);
+        HeadlessApplication application(argc, argv);
+        std::string error;
+        if (!ChartExport::Run(cmdInfo.m_strFileName, cmdInfo.m_strExportFile, error)) {
+            std::cerr << "quorrel: " << error << "\n";
+            return 1;
+        }
         return 0;
     }
 

@@ -13,6 +13,9 @@
 // the same order.
 class CODFontProperties : public CODProperty {
 public:
+    // The largest size in points or logical units a document may give.
+    static constexpr int kMaxStoredSize = 1 << 16;
+
     explicit CODFontProperties(int nId = OD_PROP_FONT);
 
     const std::string& GetFaceName() const { return m_strFaceName; }
@@ -37,6 +40,7 @@ public:
     HFONT GetFont() const;
 
     std::unique_ptr<CODProperty> Clone() const override;
+    void Serialize(CArchive& ar) override;
     void CopyFrom(const CODProperty& other, unsigned mask) override;
     bool Equals(const CODProperty& other) const override;
 

@@ -10,6 +10,9 @@
 // Masks: 1 colour, 2 transparent, 4 both widths, 8 style.
 class CODLineProperties : public CODProperty {
 public:
+    // The widest pen in points or logical units a document may give.
+    static constexpr int kMaxStoredWidth = 1 << 16;
+
     explicit CODLineProperties(int nId = OD_PROP_LINE);
 
     COLORREF GetColor() const { return m_crColor; }
@@ -29,6 +32,7 @@ public:
     HPEN GetPen() const;
 
     std::unique_ptr<CODProperty> Clone() const override;
+    void Serialize(CArchive& ar) override;
     void CopyFrom(const CODProperty& other, unsigned mask) override;
     bool Equals(const CODProperty& other) const override;
 

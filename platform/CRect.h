@@ -5,6 +5,7 @@
 #include "platform/WinTypes.h"
 
 #include <algorithm>
+#include <cstdint>
 
 // A rectangle (left, top, right, bottom), right and bottom exclusive.
 class CRect : public RECT {
@@ -13,13 +14,18 @@ public:
     constexpr CRect(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) : RECT{l, t, r, b} {}
     constexpr CRect(const RECT& rect) : RECT(rect) {}
 
-    constexpr std::int32_t Width() const { return right - left; }
-    constexpr std::int32_t Height() const { return bottom - top; }
+    // Held at the ends of the 32-bit range for rectangles wider than it.
+    constexpr std::int32_t Width() const { return Clamp(std::int64_t{right} - left); }
+    constexpr std::int32_t Height() const { return Clamp(std::int64_t{bottom} - top); }
     constexpr CSize Size() const { return CSize(Width(), Height()); }
     constexpr CPoint TopLeft() const { return CPoint(left, top); }
     constexpr CPoint BottomRight() const { return CPoint(right, bottom); }
     // Halves truncate toward zero.
-    constexpr CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
+    constexpr CPoint CenterPoint() const
+    {
+        return CPoint(static_cast<std::int32_t>((std::int64_t{left} + right) / 2),
+                      static_cast<std::int32_t>((std::int64_t{top} + bottom) / 2));
+    }
     // No area: width or height zero or negative.
     constexpr bool IsRectEmpty() const { return right <= left || bottom <= top; }
     constexpr bool IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
@@ -78,5 +84,11 @@ public:
     friend constexpr bool operator==(const CRect& a, const CRect& b)
     {
         return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    }
+
+private:
+    static constexpr std::int32_t Clamp(std::int64_t value)
+    {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
     }
 };
