@@ -1,5 +1,6 @@
 #include "chartparts/CIndiBox.h"
 
+#include "chartparts/BoxSettings.h"
 #include "chartparts/ComponentGeometry.h"
 #include "chartparts/DefaultPropertySource.h"
 #include "data/ProjectDatabase.h"
@@ -12,8 +13,6 @@
 #include "engine/CODLineProperties.h"
 #include "engine/CODRectComponent.h"
 #include "engine/CODTextComponent.h"
-#include "platform/CommandFile.h"
-#include "platform/TextCodec.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,13 +20,9 @@
 
 namespace {
 
-constexpr const char* kSection = "Box";
 constexpr const char* kNoPicture = "NONE";
 constexpr const char* kLeft = "LEFT";
 constexpr const char* kRight = "RIGHT";
-constexpr int kBoldWeight = 700;
-constexpr int kNormalWeight = 400;
-constexpr int kMinFontSize = 2;
 // The text starts one unit inside the outline; the wrap keeps three clear.
 constexpr int kTextInset = 1;
 constexpr int kWrapAllowance = 3;
@@ -39,25 +34,6 @@ constexpr int kLeftPictureLimit = 6;
 constexpr int kShadowDepth = 5;
 constexpr int kPortRadius = 1;
 constexpr int kHorzAlignLeft = 0;
-
-// Weight and italic from a font attribute text: "BOLD" must come first.
-void ApplyFontAttribute(CODFontProperties& font, const std::string& attribute)
-{
-    const std::string upper = TextCodec::ToUpper(attribute);
-    font.SetWeight(upper.starts_with("BOLD") ? kBoldWeight : kNormalWeight);
-    font.SetItalic(upper.find("ITAL") != std::string::npos ? 1 : 0);
-}
-
-void ReadFont(const CommandFile& file, const char* prefix, CODFontProperties& font)
-{
-    const std::string base(prefix);
-    font.SetFaceName(file.GetString(kSection, base));
-    const int size = file.GetInt(kSection, base + "Size");
-    if (size >= kMinFontSize)
-        font.SetPointSize(size);
-    ApplyFontAttribute(font, file.GetString(kSection, base + "Attribute"));
-    font.SetColor(file.GetColor(kSection, base + "Color"));
-}
 
 std::string LineName(int number, const std::string& text)
 {
@@ -117,9 +93,13 @@ CIndiBox::CIndiBox()
     m_strLines.fill(" ");
 }
 
-CIndiBox::CIndiBox(const CommandFile& file) : CIndiBox()
+CIndiBox::CIndiBox(const CommandFile& file) : CIndiBox(BoxSettings::Read(file))
 {
-    ReadSettings(file);
+}
+
+CIndiBox::CIndiBox(const BoxSettings& settings) : CIndiBox()
+{
+    ApplySettings(settings);
 }
 
 CIndiBox::CIndiBox(const CIndiBox& other)
@@ -150,39 +130,23 @@ std::unique_ptr<CODComponent> CIndiBox::Clone() const
     return std::unique_ptr<CODComponent>(new CIndiBox(*this));
 }
 
-void CIndiBox::ReadSettings(const CommandFile& file)
+void CIndiBox::ApplySettings(const BoxSettings& settings)
 {
-    m_nWidth = file.GetInt(kSection, "Width");
-    m_nHeight = file.GetInt(kSection, "Height");
-    file.GetBool(kSection, "CanGrow");  // the layouts read it themselves
-    m_bShowPorts = file.GetBool(kSection, "showPorts");
-    file.GetBool(kSection, "Textwrap");  // lines always wrap
-    m_bShadow = file.GetBool(kSection, "Shadow");
-    m_crLine = file.GetColor(kSection, "linecolor");
-    m_crAccentText = file.GetColor(kSection, "DetailFontColor");
-    m_crShadow = file.GetColor(kSection, "ShadowColor");
-    m_crFill = file.GetColor(kSection, "DefaultFillColor");
-    m_nLineWidth = file.GetInt(kSection, "linewidth");
-    file.GetInt(kSection, "linestyle");  // the outline is always solid
+    m_nWidth = settings.m_nWidth;
+    m_nHeight = settings.m_nHeight;
+    m_bShowPorts = settings.m_bShowPorts;
+    m_bShadow = settings.m_bShadow;
+    m_crLine = settings.m_crLine;
+    m_crAccentText = settings.m_crAccentText;
+    m_crShadow = settings.m_crShadow;
+    m_crFill = settings.m_crFill;
+    m_nLineWidth = settings.m_nLineWidth;
     m_bOpaque = true;
-    m_strPictureLocation = TextCodec::ToUpper(file.GetString(kSection, "PictureLocation"));
-    m_nPictureHeight = file.GetInt(kSection, "PictureHeight");
-    m_nPictureWidth = file.GetInt(kSection, "PictureWidth");
-
-    if (!m_strPictureLocation.empty() && m_strPictureLocation != kNoPicture) {
-        if (m_nPictureHeight == 0)
-            m_nPictureHeight = m_nHeight;
-        if (m_nPictureWidth == 0)
-            m_nPictureWidth = m_nPictureHeight;
-    } else {
-        m_nPictureHeight = 1;
-        m_nPictureWidth = 1;
-    }
-    m_nWidth = std::max(m_nWidth, m_nPictureWidth);
-
-    ReadFont(file, "NameFont", m_fonts[0]);
-    ReadFont(file, "DetailFont", m_fonts[1]);
-    std::fill(m_fonts.begin() + 2, m_fonts.end(), m_fonts[1]);
+    m_strPictureLocation = settings.m_strPictureLocation;
+    m_nPictureHeight = settings.m_nPictureHeight;
+    m_nPictureWidth = settings.m_nPictureWidth;
+    m_fonts[0] = settings.m_nameFont;
+    std::fill(m_fonts.begin() + 1, m_fonts.end(), settings.m_detailFont);
 }
 
 bool CIndiBox::SetPerson(std::int32_t nId, ProjectDatabase& database, const std::string& strKind,
@@ -393,11 +357,11 @@ void CIndiBox::Relayout()
     const int x = box.left + kTextInset + (m_strPictureLocation == kLeft ? m_nPictureWidth : 0);
     int y = 0;
     for (CODTextComponent* text : texts) {
+        // Grown downward from its place rather than about its centre and
+        // moved back: the same line, placed once.
         PlaceUpright(*text, CRect(x, box.top + y, x + wrap, box.top + y + kInitialTextHeight));
-        text->SizeToText(CODTextComponent::kSizeCentre, &ScreenContext());
-        const int height = text->GetBounds().Height();
-        PlaceUpright(*text, CRect(x, box.top + y, x + wrap, box.top + y + height));
-        y += height;
+        text->SizeToText(CODTextComponent::kSizeGrow, &ScreenContext());
+        y += text->GetBounds().Height();
     }
     if (picture)
         y = std::max(y, m_nPictureHeight + kPictureClearance);

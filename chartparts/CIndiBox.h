@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+struct BoxSettings;
 class CODImageComponent;
 class CODTextComponent;
 class CommandFile;
@@ -32,6 +33,8 @@ public:
     CIndiBox();
     // The defaults, then the [Box] settings; does not build.
     explicit CIndiBox(const CommandFile& file);
+    // The same from settings read once for a whole chart.
+    explicit CIndiBox(const BoxSettings& settings);
     ~CIndiBox() override;
 
     std::unique_ptr<CODComponent> Clone() const override;
@@ -79,7 +82,7 @@ protected:
     CIndiBox(const CIndiBox& other);
 
 private:
-    void ReadSettings(const CommandFile& file);
+    void ApplySettings(const BoxSettings& settings);
     void ApplyDefaults(CODComponent& component) const;
     // A shadow strip or the main rectangle, moved to its place.
     CODComponent* MakeRect(const char* name, const CRect& rect, const CPoint& at, COLORREF crLine,

@@ -113,10 +113,10 @@ TEST(ChartPicture, FamilyOfBoxesJoinedThroughAPointAndCurveTexts)
     ASSERT_NE(point, nullptr);
     LinkPortsTo(diagram, {child->GetPort(2)}, line, point->GetPort(0));
 
-    // A straight link with an arrowhead from the child to a curve text.
     AddCurve(diagram, CRect(60, 400, 260, 600), "Anna M\xC3\xBCller 1880-1950", 0.0f);
     AddCurve(diagram, CRect(300, 420, 460, 580), "Ren\xE9" "e Dupr\xE9", 450.0f);
     AddCurve(diagram, CRect(480, 380, 600, 500), "Turned back", -300.0f);
+    // A straight link from the child ending in an arrowhead, and an arrow symbol.
     auto* arrowLink = new CODLinkComponent();
     const POINT path[] = {{child->GetPort(1)->GetPosition().x, child->GetPort(1)->GetPosition().y}, {520, 330}};
     arrowLink->Create(path, 2, child->GetPort(1), nullptr);
