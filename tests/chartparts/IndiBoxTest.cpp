@@ -181,6 +181,29 @@ TEST_F(IndiBoxTest, FontAttributesSizesAndCopies)
     }
 }
 
+TEST_F(IndiBoxTest, AccentColoursOfThePersonColourTheBuild)
+{
+    const CommandFile file(pictures::CommandFileWith("UseAccentColors=TRUE\nAcTextD=200 0 0\nAcFillD=250 215 225\n"
+                                                     "AcShadD=90 90 90\nAcLineD=0 0 128\n[Box]\nWidth=180\n"
+                                                     "Shadow=TRUE\nPictureLocation=NONE\n"));
+    m_db.LoadOptions(file);
+    ASSERT_TRUE(m_db.Open());
+    CIndiBox box(file);
+    box.SetPerson(pictures::Small, m_db, "S", 0);
+    EXPECT_FALSE(box.m_bAccent);  // only for the build
+    EXPECT_EQ(Picture(box), nullptr);  // "NONE" asks for no picture
+    const CODComponent& main = *ChildNamed(box, CIndiBox::kMainBoxName);
+    EXPECT_EQ(Own<CODFillProperties>(main, OD_PROP_FILL).GetColor(), RGB(250, 215, 225));
+    EXPECT_EQ(Own<CODLineProperties>(main, OD_PROP_LINE).GetColor(), RGB(0, 0, 128));
+    EXPECT_EQ(Own<CODFillProperties>(*ChildNamed(box, CIndiBox::kVShadowName), OD_PROP_FILL).GetColor(),
+              RGB(90, 90, 90));
+    const std::vector<const CODTextComponent*> lines = TextLines(box);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines[0]->GetText().find("Small"), std::string::npos);
+    for (const CODTextComponent* line : lines)
+        EXPECT_EQ(Own<CODFontProperties>(*line, OD_PROP_FONT).GetColor(), RGB(200, 0, 0));
+}
+
 TEST(IndiBoxLines, ElevenLinesGiveTenNamedRightAligned)
 {
     std::array<std::string, 11> texts;
