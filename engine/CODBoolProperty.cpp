@@ -1,5 +1,6 @@
 #include "engine/CODBoolProperty.h"
 
+#include "engine/CArchive.h"
 #include "platform/TextCodec.h"
 
 #include <typeinfo>
@@ -45,4 +46,13 @@ int CODBoolProperty::ReadInt(int /*nId*/) const
 void CODBoolProperty::WriteInt(int /*nId*/, int value)
 {
     SetBool(value);
+}
+
+void CODBoolProperty::Serialize(CArchive& ar)
+{
+    CODProperty::Serialize(ar);
+    if (ar.IsStoring())
+        ar.WriteInt(m_bValue);
+    else
+        m_bValue = ar.ReadInt();
 }

@@ -1,5 +1,6 @@
 #include "engine/CODCirclePort.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODFillProperties.h"
 #include "platform/CDC.h"
 
@@ -73,4 +74,15 @@ void CODCirclePort::OnDraw(CDC* pDC)
     pDC->LineTo(c.x + m_nRadius, c.y);
     pDC->MoveTo(c.x, c.y - m_nRadius);
     pDC->LineTo(c.x, c.y + m_nRadius);
+}
+
+void CODCirclePort::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    ar.SerializeSchema(kSchema);
+    if (ar.IsStoring())
+        ar.WriteInt(m_nRadius);
+    else
+        m_nRadius = ar.ReadInt();
+    CODPortComponent::Serialize(ar);
 }

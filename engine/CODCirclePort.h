@@ -13,6 +13,7 @@ public:
     CODCirclePort();
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     using CODPortComponent::Create;
     bool Create(const CPoint& point, int nRadius);
 

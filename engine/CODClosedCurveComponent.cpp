@@ -1,5 +1,6 @@
 #include "engine/CODClosedCurveComponent.h"
 
+#include "engine/CArchive.h"
 #include "platform/CDC.h"
 
 std::unique_ptr<CODComponent> CODClosedCurveComponent::Clone() const
@@ -23,4 +24,11 @@ void CODClosedCurveComponent::OnDraw(CDC* pDC)
 const char* CODClosedCurveComponent::GetTypeText() const
 {
     return "Closed Curve";
+}
+
+void CODClosedCurveComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    ar.SerializeSchema(kSchema);
+    CODCurveComponent::Serialize(ar);
 }

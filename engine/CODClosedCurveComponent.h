@@ -8,6 +8,7 @@ public:
     CODClosedCurveComponent() = default;
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     void OnDraw(CDC* pDC) override;
 
 protected:

@@ -1,13 +1,15 @@
 #include "engine/CODComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODEditProperties.h"
 #include "engine/CODFillProperties.h"
 #include "engine/CODFontProperties.h"
 #include "engine/CODIdTable.h"
 #include "engine/CODLineProperties.h"
+#include "engine/CODPortComponent.h"
 #include "engine/CODSpatialIndex.h"
-#include "engine/PropertyIds.h"
 #include "engine/PropertyCache.h"
+#include "engine/PropertyIds.h"
 #include "engine/TransformStack.h"
 #include "platform/CDC.h"
 
@@ -508,4 +510,65 @@ long CODComponent::Release()
     if (count <= 0)
         delete this;
     return count;
+}
+
+namespace {
+
+constexpr std::uint32_t kComponentSchema = 1;
+// A tag is at least a word.
+constexpr std::size_t kMinObjectBytes = 2;
+
+}  // namespace
+
+void CODComponent::Serialize(CArchive& ar)
+{
+    ar.SerializeSchema(kComponentSchema);
+    if (ar.IsStoring()) {
+        ar.WriteDWord(m_nId);
+        ar.WriteString(m_strName);
+        ar.WriteString(m_strType);
+        ar.WriteRect(m_rcBounds);
+        ar.WriteObject(m_pTransform.get());
+        ar.WriteInt(m_bVisible);
+        ar.WriteDWord(static_cast<std::uint32_t>(m_properties.size()));
+        for (const CODPropertyPtr& property : m_properties)
+            ar.WriteObject(property.get());
+        ar.WriteDWord(static_cast<std::uint32_t>(m_children.size()));
+        for (const CODComponent* child : m_children)
+            ar.WriteObject(child);
+        ar.WriteObject(m_pUserData.get());
+        return;
+    }
+    m_nId = ar.ReadDWord();
+    m_strName = ar.ReadString();
+    m_strType = ar.ReadString();
+    m_rcBounds = ar.ReadRect();
+    m_pTransform = ar.ReadOwnedObject<CODTransform>();
+    m_bVisible = ar.ReadInt();
+    const std::uint32_t propertyCount = ar.ReadCount(kMinObjectBytes);
+    m_properties.clear();
+    for (std::uint32_t i = 0; i < propertyCount; ++i) {
+        const CODProperty* property = ar.ReadObject<CODProperty>();
+        if (!property)
+            ar.Fail("a missing property");
+        m_properties.push_back(PropertyCache::Share(*property));
+    }
+    const std::uint32_t childCount = ar.ReadCount(kMinObjectBytes);
+    for (std::uint32_t i = 0; i < childCount; ++i)
+        AdoptChild(ar, ar.ReadObject<CODComponent>());
+    m_pUserData = ar.ReadOwnedObject<CObject>();
+}
+
+void CODComponent::AdoptChild(CArchive& ar, CODComponent* pChild)
+{
+    // A child is read whole before it is adopted, so it cannot be an ancestor.
+    if (!pChild)
+        ar.Fail("a missing child");
+    const auto* port = dynamic_cast<const CODPortComponent*>(pChild);
+    if (pChild->m_pParent || (port && port->GetOwner()))
+        ar.Fail("a child given twice");
+    m_children.push_back(pChild);
+    pChild->AddRef();
+    pChild->m_pParent = this;
+    pChild->m_nZIndex = GetChildCount();
 }

@@ -34,6 +34,7 @@ public:
 
     // Deep copy: same class and fields, the same shared properties, cloned children.
     virtual std::unique_ptr<CODComponent> Clone() const;
+    void Serialize(CArchive& ar) override;
     // The model this component belongs to; the model answers itself.
     virtual CODModel* GetModel();
     // Children first; then keep the own id when it is set and not taken by
@@ -137,6 +138,9 @@ protected:
     // For Clone: copies everything but the parent, the reference count and the
     // user data, and clones the children.
     CODComponent(const CODComponent& other);
+    // Loading: takes a child read from the archive, which has no parent yet,
+    // without the hooks of AddChild (what they add was stored with it).
+    void AdoptChild(CArchive& ar, CODComponent* pChild);
     // Selects the pen, brush and font of the nearest properties, with the
     // fill's background and the font's colour.
     void PrepareDC(CDC* pDC);

@@ -1,5 +1,6 @@
 #include "engine/CODConnection.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODPortComponent.h"
 #include "engine/CODSymbolComponent.h"
 #include "engine/TransformStack.h"
@@ -8,6 +9,24 @@
 
 CODConnection::CODConnection(CODPortComponent* pPort1, CODPortComponent* pPort2) : m_pPort1(pPort1), m_pPort2(pPort2)
 {
+}
+
+CODConnection::CODConnection() : m_pPort1(nullptr), m_pPort2(nullptr) {}
+
+void CODConnection::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kReserved = 0;
+    if (ar.IsStoring()) {
+        ar.WriteObject(m_pPort1);
+        ar.WriteObject(m_pPort2);
+        ar.WriteDWord(kReserved);
+        return;
+    }
+    m_pPort1 = ar.ReadObject<CODPortComponent>();
+    m_pPort2 = ar.ReadObject<CODPortComponent>();
+    if (!m_pPort1 || !m_pPort2 || m_pPort1 == m_pPort2)
+        ar.Fail("a connection without two ports");
+    ar.ReadDWord();
 }
 
 CODPortComponent* CODConnection::GetOtherPort(const CODPortComponent* pPort) const

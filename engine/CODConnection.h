@@ -31,8 +31,13 @@ public:
     static constexpr std::size_t kDefaultCapacity = 16;
 
     CODConnection(CODPortComponent* pPort1, CODPortComponent* pPort2);
+    // Joins nothing until it is loaded.
+    CODConnection();
     CODConnection(const CODConnection&) = delete;
     CODConnection& operator=(const CODConnection&) = delete;
+
+    // Port 1, port 2 and a reserved DWORD 0.
+    void Serialize(CArchive& ar) override;
 
     CODPortComponent* GetPort1() const { return m_pPort1; }
     CODPortComponent* GetPort2() const { return m_pPort2; }

@@ -1,5 +1,6 @@
 #include "engine/CODCurveComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODLineProperties.h"
 #include "platform/CDC.h"
 
@@ -37,4 +38,11 @@ void CODCurveComponent::OnDraw(CDC* pDC)
 const char* CODCurveComponent::GetTypeText() const
 {
     return "Curve";
+}
+
+void CODCurveComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    ar.SerializeSchema(kSchema);
+    CODPointComponent::Serialize(ar);
 }

@@ -8,6 +8,7 @@ public:
     CODCurveComponent() = default;
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     // With a default line of its own; false (nothing changed) unless the
     // count is 3k + 1 with k at least 1.
     bool Create(const POINT* points, int nCount);

@@ -1,5 +1,6 @@
 #include "engine/CODDWordProperty.h"
 
+#include "engine/CArchive.h"
 #include <typeinfo>
 
 std::unique_ptr<CODProperty> CODDWordProperty::Clone() const
@@ -32,4 +33,13 @@ std::uint32_t CODDWordProperty::ReadUInt(int /*nId*/) const
 void CODDWordProperty::WriteUInt(int /*nId*/, std::uint32_t value)
 {
     SetDWord(value);
+}
+
+void CODDWordProperty::Serialize(CArchive& ar)
+{
+    CODProperty::Serialize(ar);
+    if (ar.IsStoring())
+        ar.WriteDWord(m_dwValue);
+    else
+        m_dwValue = ar.ReadDWord();
 }

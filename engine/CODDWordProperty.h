@@ -11,6 +11,7 @@ public:
     void SetDWord(std::uint32_t dwValue) { m_dwValue = dwValue; }
 
     std::unique_ptr<CODProperty> Clone() const override;
+    void Serialize(CArchive& ar) override;
     void CopyFrom(const CODProperty& other, unsigned mask) override;
     bool Equals(const CODProperty& other) const override;
 

@@ -1,5 +1,6 @@
 #include "engine/CODEditProperties.h"
 
+#include "engine/CArchive.h"
 #include <typeinfo>
 
 CODEditProperties::CODEditProperties(int nId) : CODProperty(nId), m_flags{0, 1, 1, 1, 1, 1, 1, 0, 1} {}
@@ -38,4 +39,17 @@ int CODEditProperties::ReadInt(int nId) const
 void CODEditProperties::WriteInt(int nId, int value)
 {
     m_flags[static_cast<std::size_t>(nId - GetId() - 1)] = value;
+}
+
+void CODEditProperties::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    CODProperty::Serialize(ar);
+    ar.SerializeSchema(kSchema);
+    for (int& flag : m_flags) {
+        if (ar.IsStoring())
+            ar.WriteInt(flag);
+        else
+            flag = ar.ReadInt();
+    }
 }

@@ -46,6 +46,7 @@ public:
     void SetContainment(int bValue) { m_flags[Containment] = bValue; }
 
     std::unique_ptr<CODProperty> Clone() const override;
+    void Serialize(CArchive& ar) override;
     void CopyFrom(const CODProperty& other, unsigned mask) override;
     bool Equals(const CODProperty& other) const override;
 

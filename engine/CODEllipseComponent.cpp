@@ -1,5 +1,6 @@
 #include "engine/CODEllipseComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODFillProperties.h"
 #include "engine/CODLineProperties.h"
 #include "platform/Arithmetic.h"
@@ -61,4 +62,22 @@ void CODEllipseComponent::OnDraw(CDC* pDC)
 const char* CODEllipseComponent::GetTypeText() const
 {
     return "Ellipse";
+}
+
+void CODEllipseComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 2;
+    // Older ellipses kept the four corners of their rectangle.
+    constexpr std::uint32_t kLastRectangleSchema = 1;
+    const std::uint32_t schema = ar.SerializeSchema(kSchema);
+    CODPointComponent::Serialize(ar);
+    if (ar.IsStoring() || schema > kLastRectangleSchema)
+        return;
+    if (GetPointCount() != kBoxCorners)
+        ar.Fail("an ellipse without its rectangle");
+    CRect rect(m_points[0].x, m_points[0].y, m_points[2].x, m_points[2].y);
+    rect.NormalizeRect();
+    m_points.resize(kControlPoints);
+    BezierPoints(rect, m_points.data());
+    m_worldPoints = m_points;
 }

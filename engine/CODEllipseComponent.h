@@ -12,6 +12,7 @@ public:
     CODEllipseComponent() = default;
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     // With a default line and fill of its own; false for an empty rectangle.
     bool Create(const CRect& rect);
     // The control points of the ellipse in the rectangle.

@@ -18,6 +18,7 @@ public:
     virtual ~CODEndpoint() = default;
 
     virtual std::unique_ptr<CODEndpoint> Clone() const;
+    void Serialize(CArchive& ar) override;
     virtual void Draw(CDC* pDC);
     virtual void AddToRegion(BoundsRegion& region) const;
 

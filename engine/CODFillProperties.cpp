@@ -1,5 +1,6 @@
 #include "engine/CODFillProperties.h"
 
+#include "engine/CArchive.h"
 #include "platform/CBrush.h"
 
 #include <typeinfo>
@@ -166,4 +167,37 @@ void CODFillProperties::WriteUInt(int nId, std::uint32_t value)
         SetColor(value);
     else
         SetBkColor(value);
+}
+
+void CODFillProperties::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    CODProperty::Serialize(ar);
+    ar.SerializeSchema(kSchema);
+    if (ar.IsStoring()) {
+        ar.WriteDWord(m_crColor);
+        ar.WriteInt(m_bTransparent);
+        ar.WriteInt(m_nFillStyle);
+        ar.WriteInt(m_nHatchStyle);
+        ar.WriteInt(m_nBkMode);
+        ar.WriteDWord(m_crBkColor);
+        // A pattern is stored when it is a persistent object of its own.
+        ar.WriteObject(dynamic_cast<const CObject*>(m_pPattern.get()));
+        return;
+    }
+    ReleaseBrush();
+    m_crColor = ar.ReadDWord();
+    m_bTransparent = ar.ReadInt();
+    SetFillStyle(ar.ReadInt());
+    SetHatchStyle(ar.ReadInt());
+    SetBkMode(ar.ReadInt());
+    m_crBkColor = ar.ReadDWord();
+    std::unique_ptr<CObject> pattern = ar.ReadOwnedObject<CObject>();
+    if (!pattern)
+        return;
+    auto* image = dynamic_cast<CODPatternImage*>(pattern.get());
+    if (!image)
+        ar.Fail("a fill pattern that is not a picture");
+    pattern.release();
+    m_pPattern.reset(image);
 }

@@ -1,5 +1,6 @@
 #include "engine/CODFontProperties.h"
 
+#include "engine/CArchive.h"
 #include "engine/ODHelpers.h"
 #include "platform/CFont.h"
 
@@ -196,4 +197,33 @@ std::string CODFontProperties::ReadString(int /*nId*/) const
 void CODFontProperties::WriteString(int /*nId*/, const std::string& value)
 {
     SetFaceName(value);
+}
+
+void CODFontProperties::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 2;
+    // Schema 2 added the height in logical units.
+    constexpr std::uint32_t kLogicalHeightSchema = 2;
+    CODProperty::Serialize(ar);
+    const std::uint32_t schema = ar.SerializeSchema(kSchema);
+    if (ar.IsStoring()) {
+        ar.WriteString(m_strFaceName);
+        ar.WriteInt(m_nPointSize);
+        ar.WriteDWord(m_crColor);
+        ar.WriteInt(m_nHeight);
+        ar.WriteInt(m_nWeight);
+        ar.WriteInt(m_bItalic);
+        ar.WriteInt(m_bUnderline);
+        ar.WriteInt(m_bStrikeOut);
+        return;
+    }
+    m_pFont.reset();
+    m_strFaceName = ar.ReadString();
+    m_nPointSize = ar.ReadInt();
+    m_crColor = ar.ReadDWord();
+    m_nHeight = schema >= kLogicalHeightSchema ? ar.ReadInt() : PointsToLogical(m_nPointSize);
+    SetWeight(ar.ReadInt());
+    m_bItalic = ar.ReadInt();
+    m_bUnderline = ar.ReadInt();
+    m_bStrikeOut = ar.ReadInt();
 }

@@ -37,6 +37,7 @@ public:
     HFONT GetFont() const;
 
     std::unique_ptr<CODProperty> Clone() const override;
+    void Serialize(CArchive& ar) override;
     void CopyFrom(const CODProperty& other, unsigned mask) override;
     bool Equals(const CODProperty& other) const override;
 

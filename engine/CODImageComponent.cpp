@@ -1,5 +1,6 @@
 #include "engine/CODImageComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODBoolProperty.h"
 #include "engine/CODDWordProperty.h"
 #include "engine/CODEditProperties.h"
@@ -143,4 +144,42 @@ void CODImageComponent::OnDraw(CDC* pDC)
 const char* CODImageComponent::GetTypeText() const
 {
     return "Image";
+}
+
+void CODImageComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 3;
+    // Up to schema 2 the transparency was stored as fields, not properties.
+    constexpr std::uint32_t kLastFieldSchema = 2;
+    // Schema 1 had no resource-image value.
+    constexpr std::uint32_t kFirstSchema = 1;
+    const std::uint32_t schema = ar.SerializeSchema(kSchema);
+    if (ar.IsStoring()) {
+        if (!m_pEntry)
+            ar.Fail("an image component without a picture");
+        ar.WriteDWord(m_pEntry->GetResourceId());
+        ar.WriteString(m_pEntry->GetPath());
+        // Storing only aligns rows that every loaded picture has aligned already.
+        if (!const_cast<CODDib&>(m_pEntry->GetImage()).Serialize(ar))
+            ar.Fail("a picture that cannot be stored");
+        ar.WriteDWord(m_nResourceImage);
+        CODPointComponent::Serialize(ar);
+        return;
+    }
+    const std::uint32_t resourceId = ar.ReadDWord();
+    std::string path = ar.ReadString();
+    auto image = std::make_unique<CODDib>();
+    if (!image->Serialize(ar))
+        ar.Fail("a damaged picture");
+    const bool oldFields = schema <= kLastFieldSchema;
+    const std::int32_t transparent = oldFields ? ar.ReadInt() : 0;
+    m_nResourceImage = schema <= kFirstSchema ? 0 : ar.ReadDWord();
+    const COLORREF transparentColor = oldFields ? ar.ReadDWord() : kDefaultTransparentColor;
+    CODPointComponent::Serialize(ar);
+    m_pSprite.reset();
+    m_pEntry = CODImageCache::Share(std::make_shared<const CODImageEntry>(std::move(image), resourceId, std::move(path)));
+    if (oldFields) {
+        SetTransparent(transparent);
+        SetTransparentColor(transparentColor);
+    }
 }

@@ -23,6 +23,7 @@ public:
     ~CODImageComponent() override;
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     // Each takes its picture from a source, shares it through the image
     // cache and sizes the box to it (about the old box's centre when there
     // was one). False when there is no picture to take; the component is

@@ -1,5 +1,6 @@
 #include "engine/CODIntProperty.h"
 
+#include "engine/CArchive.h"
 #include "platform/ParseInt32.h"
 
 #include <typeinfo>
@@ -44,4 +45,13 @@ int CODIntProperty::ReadInt(int /*nId*/) const
 void CODIntProperty::WriteInt(int /*nId*/, int value)
 {
     SetInt(value);
+}
+
+void CODIntProperty::Serialize(CArchive& ar)
+{
+    CODProperty::Serialize(ar);
+    if (ar.IsStoring())
+        ar.WriteInt(m_nValue);
+    else
+        m_nValue = ar.ReadInt();
 }

@@ -11,6 +11,7 @@ public:
     void SetInt(int nValue) { m_nValue = nValue; }
 
     std::unique_ptr<CODProperty> Clone() const override;
+    void Serialize(CArchive& ar) override;
     void CopyFrom(const CODProperty& other, unsigned mask) override;
     bool Equals(const CODProperty& other) const override;
     std::string GetValueText() const override;

@@ -1,5 +1,6 @@
 #include "engine/CODLabelComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODBoolProperty.h"
 #include "engine/CODSymbolComponent.h"
 #include "engine/PropertyIds.h"
@@ -43,4 +44,17 @@ void CODLabelComponent::Reposition(int nChangedId)
 const char* CODLabelComponent::GetTypeText() const
 {
     return "Label";
+}
+
+void CODLabelComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 2;
+    // Before schema 2 the follow switch was a field of its own.
+    constexpr std::uint32_t kLastFieldSchema = 1;
+    const std::uint32_t schema = ar.SerializeSchema(kSchema);
+    const bool oldSwitch = !ar.IsStoring() && schema <= kLastFieldSchema;
+    const std::int32_t follow = oldSwitch ? ar.ReadInt() : 0;
+    CODTextComponent::Serialize(ar);
+    if (oldSwitch)
+        CODComponent::AddProperty(CODBoolProperty(OD_PROP_LABEL_SWITCH, follow));
 }

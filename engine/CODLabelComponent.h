@@ -13,6 +13,7 @@ public:
     CODLabelComponent();
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
 
     CODSymbolComponent* GetOwner() const { return m_pOwner; }
     void SetOwner(CODSymbolComponent* pOwner) { m_pOwner = pOwner; }

@@ -1,5 +1,6 @@
 #include "engine/CODLineComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODBoolProperty.h"
 #include "engine/CODIntProperty.h"
 #include "engine/CODLineProperties.h"
@@ -132,4 +133,18 @@ void CODLineComponent::OnDraw(CDC* pDC)
 const char* CODLineComponent::GetTypeText() const
 {
     return "Line";
+}
+
+void CODLineComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    ar.SerializeSchema(kSchema);
+    if (ar.IsStoring()) {
+        ar.WriteObject(m_pSourceEndpoint.get());
+        ar.WriteObject(m_pTargetEndpoint.get());
+    } else {
+        m_pSourceEndpoint = ar.ReadOwnedObject<CODEndpoint>();
+        m_pTargetEndpoint = ar.ReadOwnedObject<CODEndpoint>();
+    }
+    CODPointComponent::Serialize(ar);
 }

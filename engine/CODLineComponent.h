@@ -17,6 +17,7 @@ public:
     ~CODLineComponent() override;
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     // With a default pen of its own; false (nothing changed) for fewer than
     // two points. A line whose consecutive points all share x or y is
     // re-routed with right angles between its end points.

@@ -8,6 +8,8 @@
 class CODLineLinkShape : public CODLineComponent, public CODLinkShape {
 public:
     CODLineLinkShape() = default;
+    // The same line, now routing as a link's straight path.
+    explicit CODLineLinkShape(const CODLineComponent& line) : CODLineComponent(line) {}
 
     std::unique_ptr<CODComponent> Clone() const override;
     void RouteLink(const CODPortComponent* pSource, const CODPortComponent* pTarget) override;

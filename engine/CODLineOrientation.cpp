@@ -1,5 +1,6 @@
 #include "engine/CODLineOrientation.h"
 
+#include "engine/CArchive.h"
 #include <typeinfo>
 
 std::unique_ptr<CODProperty> CODLineOrientation::Clone() const
@@ -51,4 +52,20 @@ std::uint32_t CODLineOrientation::ReadUInt(int nId) const
 void CODLineOrientation::WriteUInt(int nId, std::uint32_t value)
 {
     (nId - GetId() == 1 ? m_nPercent : m_nDistance) = value;
+}
+
+void CODLineOrientation::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    CODProperty::Serialize(ar);
+    ar.SerializeSchema(kSchema);
+    if (ar.IsStoring()) {
+        ar.WriteDWord(m_nPercent);
+        ar.WriteInt(m_nAnchor);
+        ar.WriteDWord(m_nDistance);
+        return;
+    }
+    m_nPercent = ar.ReadDWord();
+    m_nAnchor = ar.ReadInt();
+    m_nDistance = ar.ReadDWord();
 }

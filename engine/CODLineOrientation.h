@@ -21,6 +21,7 @@ public:
     void SetDistance(std::uint32_t nDistance) { m_nDistance = nDistance; }
 
     std::unique_ptr<CODProperty> Clone() const override;
+    void Serialize(CArchive& ar) override;
     void CopyFrom(const CODProperty& other, unsigned mask) override;
     bool Equals(const CODProperty& other) const override;
 

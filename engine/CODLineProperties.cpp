@@ -1,5 +1,6 @@
 #include "engine/CODLineProperties.h"
 
+#include "engine/CArchive.h"
 #include "engine/ODHelpers.h"
 #include "platform/CPen.h"
 
@@ -117,4 +118,27 @@ std::uint32_t CODLineProperties::ReadUInt(int /*nId*/) const
 void CODLineProperties::WriteUInt(int /*nId*/, std::uint32_t value)
 {
     SetColor(value);
+}
+
+void CODLineProperties::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 2;
+    // Schema 2 added the width in logical units.
+    constexpr std::uint32_t kLogicalWidthSchema = 2;
+    CODProperty::Serialize(ar);
+    const std::uint32_t schema = ar.SerializeSchema(kSchema);
+    if (ar.IsStoring()) {
+        ar.WriteDWord(m_crColor);
+        ar.WriteInt(m_bTransparent);
+        ar.WriteInt(m_nPointWidth);
+        ar.WriteInt(m_nLogWidth);
+        ar.WriteInt(m_nStyle);
+        return;
+    }
+    m_pPen.reset();
+    m_crColor = ar.ReadDWord();
+    m_bTransparent = ar.ReadInt();
+    m_nPointWidth = ar.ReadInt();
+    m_nLogWidth = schema >= kLogicalWidthSchema ? ar.ReadInt() : PointsToLogical(m_nPointWidth, nullptr, false);
+    SetStyle(ar.ReadInt());
 }

@@ -1,5 +1,6 @@
 #include "engine/CODLinkComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODBoolProperty.h"
 #include "engine/CODCirclePort.h"
 #include "engine/CODEditProperties.h"
@@ -230,4 +231,24 @@ void CODLinkComponent::OnConnectionNotify(CODConnection* /*pConnection*/,
 {
     if (IsAutoRouting())
         Route();
+}
+
+void CODLinkComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    ar.SerializeSchema(kSchema);
+    CODSymbolComponent::Serialize(ar);
+    if (ar.IsStoring() || dynamic_cast<const CODLinkShape*>(GetChild(0)))
+        return;
+    // Older links drew a plain line: it becomes the straight link shape.
+    const auto* line = dynamic_cast<const CODLineComponent*>(GetChild(0));
+    if (!line)
+        ar.Fail("a link without its line");
+    auto* shape = new CODLineLinkShape(*line);
+    shape->AddRef();
+    shape->SetParent(this);
+    CODComponent* old = m_children.front();
+    m_children.front() = shape;
+    old->SetParent(nullptr);
+    old->Release();
 }

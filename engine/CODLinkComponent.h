@@ -22,6 +22,7 @@ public:
     CODLinkComponent();
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     // A straight line from port to port.
     bool Create(CODPortComponent* pSource, CODPortComponent* pTarget);
     // A right-angle path from port to port.

@@ -1,5 +1,6 @@
 #include "engine/CODMetafileComponent.h"
 
+#include "engine/CArchive.h"
 #include "platform/CBrush.h"
 #include "platform/CDC.h"
 
@@ -35,4 +36,20 @@ void CODMetafileComponent::OnDraw(CDC* pDC)
 const char* CODMetafileComponent::GetTypeText() const
 {
     return "Metafile";
+}
+
+void CODMetafileComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    CODPointComponent::Serialize(ar);
+    ar.SerializeSchema(kSchema);
+    if (ar.IsStoring()) {
+        ar.WriteDWord(static_cast<std::uint32_t>(m_bytes.size()));
+        ar.WriteBytes(m_bytes.data(), m_bytes.size());
+        return;
+    }
+    const std::uint32_t count = ar.ReadCount(1);
+    if (count > kMaxBytes)
+        ar.Fail("a metafile too large");
+    m_bytes = ar.ReadBytes(count);
 }

@@ -16,6 +16,7 @@ public:
     CODMetafileComponent() = default;
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     // False (nothing changed) for more than kMaxBytes.
     bool Create(const CRect& rect, std::vector<std::uint8_t> bytes);
     bool SetMetafileBytes(std::vector<std::uint8_t> bytes);

@@ -20,6 +20,7 @@ public:
     void SetOffsetY(int nOffset) { m_nOffsetY = nOffset; }
 
     std::unique_ptr<CODProperty> Clone() const override;
+    void Serialize(CArchive& ar) override;
     void CopyFrom(const CODProperty& other, unsigned mask) override;
     bool Equals(const CODProperty& other) const override;
 

@@ -1,5 +1,6 @@
 #include "engine/CODPointComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODSpatialIndex.h"
 #include "engine/TransformStack.h"
 #include "platform/Arithmetic.h"
@@ -143,4 +144,34 @@ void CODPointComponent::SetBoxPoints(const CRect& rect)
 void CODPointComponent::DrawOutlinePolygon(CDC* pDC) const
 {
     pDC->Polygon(m_worldPoints.data(), static_cast<int>(m_worldPoints.size()));
+}
+
+namespace {
+
+constexpr std::uint32_t kPointSchema = 1;
+constexpr std::size_t kPointBytes = 8;
+
+}  // namespace
+
+void CODPointComponent::Serialize(CArchive& ar)
+{
+    ar.SerializeSchema(kPointSchema);
+    if (ar.IsStoring()) {
+        ar.WriteDWord(static_cast<std::uint32_t>(m_points.size()));
+        for (const POINT& point : m_points) {
+            ar.WriteInt(point.x);
+            ar.WriteInt(point.y);
+        }
+    } else {
+        const std::uint32_t count = ar.ReadCount(kPointBytes);
+        if (count > static_cast<std::uint32_t>(kMaxPoints))
+            ar.Fail("too many points");
+        m_points.resize(count);
+        for (POINT& point : m_points) {
+            point.x = ar.ReadInt();
+            point.y = ar.ReadInt();
+        }
+        m_worldPoints = m_points;
+    }
+    CODComponent::Serialize(ar);
 }

@@ -19,6 +19,7 @@ public:
     CODPointComponent() = default;
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
 
     // Resizes both point arrays; false (unchanged) for a negative count or
     // one above kMaxPoints.

@@ -1,5 +1,6 @@
 #include "engine/CODPolygonComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODFillProperties.h"
 #include "engine/CODLineProperties.h"
 
@@ -21,4 +22,11 @@ bool CODPolygonComponent::Create(const POINT* points, int nCount)
 const char* CODPolygonComponent::GetTypeText() const
 {
     return "Polygon";
+}
+
+void CODPolygonComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    ar.SerializeSchema(kSchema);
+    CODPointComponent::Serialize(ar);
 }

@@ -1,5 +1,6 @@
 #include "engine/CODPortComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODBoolProperty.h"
 #include "engine/CODEditProperties.h"
 #include "engine/CODSymbolComponent.h"
@@ -78,4 +79,15 @@ bool CODPortComponent::HitTest(const CPoint& point, int nTolerance) const
 const char* CODPortComponent::GetTypeText() const
 {
     return "Port";
+}
+
+void CODPortComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    ar.SerializeSchema(kSchema);
+    if (ar.IsStoring())
+        ar.WriteInt(m_bCentrePort);
+    else
+        m_bCentrePort = ar.ReadInt();
+    CODPointComponent::Serialize(ar);
 }

@@ -13,6 +13,7 @@ public:
     CODPortComponent();
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     // The single point, with rotation and scaling switched off.
     bool Create(const CPoint& point);
 

@@ -1,5 +1,6 @@
 #include "engine/CODProperty.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODPropertyConversionException.h"
 
 bool CODProperty::OwnsId(int nId) const
@@ -92,4 +93,14 @@ std::string CODProperty::ReadString(int /*nId*/) const
 void CODProperty::WriteString(int /*nId*/, const std::string& /*value*/)
 {
     throw CODPropertyConversionException();
+}
+
+void CODProperty::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    ar.SerializeSchema(kSchema);
+    if (ar.IsStoring())
+        ar.WriteInt(m_nId);
+    else
+        m_nId = ar.ReadInt();
 }

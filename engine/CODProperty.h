@@ -21,6 +21,7 @@ public:
     // Simple properties own their id; compound ones id ... id + field count.
     virtual bool OwnsId(int nId) const;
     virtual std::unique_ptr<CODProperty> Clone() const = 0;
+    void Serialize(CArchive& ar) override;
     // Copies the fields the mask selects from a property of the same class
     // (anything else is ignored).
     virtual void CopyFrom(const CODProperty& other, unsigned mask) = 0;

@@ -1,5 +1,6 @@
 #include "engine/CODRectComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODFillProperties.h"
 #include "engine/CODLineProperties.h"
 
@@ -25,4 +26,11 @@ bool CODRectComponent::Create(const CRect& rect)
 const char* CODRectComponent::GetTypeText() const
 {
     return "Rectangle";
+}
+
+void CODRectComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    ar.SerializeSchema(kSchema);
+    CODPointComponent::Serialize(ar);
 }

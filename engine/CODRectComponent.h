@@ -8,6 +8,7 @@ public:
     CODRectComponent() = default;
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     // With a default line and fill of its own.
     bool Create(int left, int top, int right, int bottom);
     // The points only: line and fill come from the parents.

@@ -1,5 +1,6 @@
 #include "engine/CODRulerComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODIntProperty.h"
 #include "engine/PropertyIds.h"
 #include "platform/CDC.h"
@@ -85,4 +86,11 @@ void CODRulerComponent::OnDraw(CDC* pDC)
 const char* CODRulerComponent::GetTypeText() const
 {
     return "Ruler";
+}
+
+void CODRulerComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    ar.SerializeSchema(kSchema);
+    CODPointComponent::Serialize(ar);
 }

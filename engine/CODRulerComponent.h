@@ -14,6 +14,7 @@ public:
     CODRulerComponent();
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     bool Create(const CRect& band);
     void OnDraw(CDC* pDC) override;
 

@@ -1,15 +1,19 @@
 #include "engine/CODSymbolComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODBoolProperty.h"
 #include "engine/CODCirclePort.h"
 #include "engine/CODLabelComponent.h"
 #include "engine/CODOrientationProperties.h"
 #include "engine/CODPortComponent.h"
 #include "engine/PropertyIds.h"
+#include "engine/SymbolResources.h"
 #include "platform/Arithmetic.h"
+#include "platform/MessageBox.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <optional>
 
 namespace {
@@ -134,6 +138,38 @@ bool CODSymbolComponent::Create(const std::vector<CODComponent*>& components)
     SetName("Component");
     SetType("Component");
     return added;
+}
+
+bool CODSymbolComponent::Create(std::uint32_t nResourceId, const CODResourceModule& module)
+{
+    const CODResourceModule::Handle resource = module.FindResource(nResourceId, kSymbolResourceType);
+    if (!resource) {
+        MessageBox::Show("FindResource()");
+        return false;
+    }
+    const std::size_t size = module.SizeofResource(resource);
+    if (size == 0) {
+        MessageBox::Show("SizeofResource()");
+        return false;
+    }
+    const CODResourceModule::Handle loaded = module.LoadResource(resource);
+    if (!loaded) {
+        MessageBox::Show("LoadResource()");
+        return false;
+    }
+    const std::uint8_t* bytes = module.LockResource(loaded);
+    if (!bytes) {
+        MessageBox::Show("LockResource()");
+        return false;
+    }
+    try {
+        CArchive ar(bytes, size);
+        Serialize(ar);
+        ar.Finish();
+    } catch (const CArchiveException&) {
+        return false;
+    }
+    return true;
 }
 
 bool CODSymbolComponent::AddPort(CODPortComponent* pPort)
@@ -579,4 +615,119 @@ void CODSymbolComponent::OnDetach()
     for (CODLabelComponent* label : m_labels)
         if (CODComponent* parent = label->GetParent())
             parent->RemoveChild(parent->FindChild(label));
+}
+
+namespace {
+
+constexpr std::uint32_t kSymbolSchema = 2;
+// Written before the schema since schema 2; older bodies start with the label count.
+constexpr std::uint32_t kSymbolMarker = 0xFFFFFFFF;
+constexpr std::size_t kMinObjectBytes = 2;
+
+const CODComponent* TopOf(const CODComponent* pComponent)
+{
+    while (pComponent->GetParent())
+        pComponent = pComponent->GetParent();
+    return pComponent;
+}
+
+// A part of one symbol that the archive gives: read whole, nobody's yet.
+template <class T>
+T* ReadPart(CArchive& ar)
+{
+    T* part = ar.ReadObject<T>();
+    if (!part)
+        ar.Fail("a missing part of a symbol");
+    const auto* port = dynamic_cast<const CODPortComponent*>(part);
+    const auto* label = dynamic_cast<const CODLabelComponent*>(part);
+    if ((port && port->GetOwner()) || (label && label->GetOwner()) || (!label && part->GetParent()))
+        ar.Fail("a part of a symbol given twice");
+    return part;
+}
+
+}  // namespace
+
+void CODSymbolComponent::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteDWord(kSymbolMarker);
+        ar.WriteDWord(kSymbolSchema);
+        ar.WriteDWord(static_cast<std::uint32_t>(m_labels.size()));
+        for (const CODLabelComponent* label : m_labels)
+            ar.WriteObject(label);
+        ar.WriteDWord(static_cast<std::uint32_t>(m_ports.size()));
+        for (const CODPortComponent* port : m_ports)
+            ar.WriteObject(port);
+        ar.WriteObject(m_pCentrePort);
+        ar.WriteDWord(static_cast<std::uint32_t>(m_connections.size()));
+        for (const CODConnection* connection : m_connections)
+            ar.WriteObject(connection);
+        CODComponent::Serialize(ar);
+        return;
+    }
+    // The stored parts replace those a new symbol starts with.
+    for (CODPortComponent* port : m_ports) {
+        port->SetOwner(nullptr);
+        port->Release();
+    }
+    m_ports.clear();
+
+    std::uint32_t labelCount = ar.ReadDWord();
+    if (labelCount == kSymbolMarker) {
+        ar.ReadDWord();
+        labelCount = ar.ReadDWord();
+    }
+    if (labelCount > ar.GetRemaining() / kMinObjectBytes)
+        ar.Fail("a count larger than the rest of the document");
+    for (std::uint32_t i = 0; i < labelCount; ++i) {
+        CODLabelComponent* label = ReadPart<CODLabelComponent>(ar);
+        label->AddRef();
+        label->SetOwner(this);
+        m_labels.push_back(label);
+    }
+    const std::uint32_t portCount = ar.ReadCount(kMinObjectBytes);
+    for (std::uint32_t i = 0; i < portCount; ++i) {
+        CODPortComponent* port = ReadPart<CODPortComponent>(ar);
+        port->AddRef();
+        port->SetOwner(this);
+        m_ports.push_back(port);
+    }
+    CODCirclePort* centre = ReadPart<CODCirclePort>(ar);
+    centre->AddRef();
+    centre->SetOwner(this);
+    m_pCentrePort->SetOwner(nullptr);
+    m_pCentrePort->Release();
+    m_pCentrePort = centre;
+    const std::uint32_t connectionCount = ar.ReadCount(kMinObjectBytes);
+    for (std::uint32_t i = 0; i < connectionCount; ++i) {
+        CODConnection* connection = ar.ReadObject<CODConnection>();
+        if (!connection)
+            ar.Fail("a missing connection");
+        ar.DeferConnection(this, connection);
+    }
+    CODComponent::Serialize(ar);
+}
+
+bool CODSymbolComponent::JoinConnections(const std::vector<std::pair<CODSymbolComponent*, CODConnection*>>& listed)
+{
+    std::map<const CODConnection*, std::vector<const CODSymbolComponent*>> listers;
+    for (const auto& [symbol, connection] : listed)
+        listers[connection].push_back(symbol);
+    for (const auto& [connection, symbols] : listers) {
+        const CODSymbolComponent* first = connection->GetPort1()->GetOwner();
+        const CODSymbolComponent* second = connection->GetPort2()->GetOwner();
+        if (!first || !second || TopOf(first) != TopOf(second))
+            return false;
+        std::vector<const CODSymbolComponent*> expected{first, second};
+        std::vector<const CODSymbolComponent*> found = symbols;
+        std::sort(expected.begin(), expected.end());
+        std::sort(found.begin(), found.end());
+        if (found != expected)
+            return false;
+    }
+    for (const auto& [symbol, connection] : listed) {
+        symbol->m_connections.push_back(connection);
+        connection->AddRef();
+    }
+    return true;
 }

@@ -2,8 +2,10 @@
 
 #include "engine/CODComponent.h"
 #include "engine/CODConnection.h"
+#include "engine/CODResourceModule.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class CODCirclePort;
@@ -21,11 +23,21 @@ public:
     ~CODSymbolComponent() override;
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
+    // After loading: gives each symbol the connections it listed, once every
+    // connection is known to join ports of two symbols of one tree that both
+    // list it (one symbol twice for a connection between its own ports).
+    // False, with nothing joined, otherwise.
+    static bool JoinConnections(const std::vector<std::pair<CODSymbolComponent*, CODConnection*>>& listed);
     // Centre port at (0, 0), named "Symbol".
     bool Create();
     // The components become children in order; named "Component".
     bool Create(const std::vector<CODComponent*>& components);
 
+    // Loads the symbol body stored as resource (type "Symbol") of the module;
+    // a step of the loader that fails is reported by its name ("FindResource()"
+    // and the like) and gives false, as does a damaged body.
+    bool Create(std::uint32_t nResourceId, const CODResourceModule& module = CODResourceModule::Program());
     // Appends a port that has no owner yet and takes a reference on it.
     bool AddPort(CODPortComponent* pPort);
     // Disconnects the port first, so no connection is left holding it.

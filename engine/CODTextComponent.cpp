@@ -1,5 +1,6 @@
 #include "engine/CODTextComponent.h"
 
+#include "engine/CArchive.h"
 #include "engine/CODBoolProperty.h"
 #include "engine/CODFillProperties.h"
 #include "engine/CODFontProperties.h"
@@ -334,4 +335,15 @@ void CODTextComponent::OnDraw(CDC* pDC)
 const char* CODTextComponent::GetTypeText() const
 {
     return "Text";
+}
+
+void CODTextComponent::Serialize(CArchive& ar)
+{
+    constexpr std::uint32_t kSchema = 1;
+    ar.SerializeSchema(kSchema);
+    if (ar.IsStoring())
+        ar.WriteString(m_strText);
+    else if (!SetText(ar.ReadString()))
+        ar.Fail("a text too long to lay out");
+    CODPointComponent::Serialize(ar);
 }

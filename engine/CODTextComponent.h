@@ -33,6 +33,7 @@ public:
     ~CODTextComponent() override;
 
     std::unique_ptr<CODComponent> Clone() const override;
+    void Serialize(CArchive& ar) override;
     // The box at the point, then sized to the text about it.
     bool Create(const CPoint& point, CDC* pDC);
     bool Create(const CRect& rect, CDC* pDC);

@@ -1,5 +1,6 @@
 #include "engine/CODTransform.h"
 
+#include "engine/CArchive.h"
 #include "engine/ODHelpers.h"
 #include "platform/Arithmetic.h"
 
@@ -168,4 +169,19 @@ bool CODTransform::InverseTransformPoint(int& x, int& y) const
     x = TruncateTowardZero(m22 * u - m21 * v);
     y = TruncateTowardZero(m11 * v - m12 * u);
     return true;
+}
+
+void CODTransform::Serialize(CArchive& ar)
+{
+    float* const fields[] = {&m11, &m12, &m21, &m22, &dx, &dy};
+    for (float* field : fields) {
+        if (ar.IsStoring()) {
+            ar.WriteFloat(*field);
+            continue;
+        }
+        *field = ar.ReadFloat();
+        // Points go through the matrix into integers: keep them representable.
+        if (!std::isfinite(*field) || std::fabs(*field) > kMaxStoredElement)
+            ar.Fail("a transform out of range");
+    }
 }

@@ -1,14 +1,23 @@
 #pragma once
 
+#include "platform/CObject.h"
 #include "platform/WinTypes.h"
 
 // A 2-D affine transform in 32-bit floats: (x, y) maps to
 // (x·m11 + y·m21 + dx, x·m12 + y·m22 + dy). Angles are tenths of a degree,
 // positive clockwise on the screen (y grows downward).
-class CODTransform {
+class CODTransform : public CObject {
 public:
     CODTransform() = default;
     CODTransform(float m11, float m12, float m21, float m22, float dx, float dy);
+    CODTransform(const CODTransform&) = default;
+    CODTransform& operator=(const CODTransform&) = default;
+
+    // The largest element a document may hold.
+    static constexpr float kMaxStoredElement = 1.0e7f;
+
+    // The six floats in field order.
+    void Serialize(CArchive& ar) override;
 
     bool IsIdentity() const;
 

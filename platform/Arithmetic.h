@@ -7,16 +7,27 @@
 // The two integer rules of the layout code, written once.
 // Integer division already truncates toward zero in C++; these cover floats.
 
+// A whole number as a 32-bit integer, held at the ends of the range (and 0
+// for NaN), so that far-out geometry from a damaged document stays defined.
+inline std::int32_t SaturateToInt32(double whole)
+{
+    constexpr double kMin = static_cast<double>(INT32_MIN);
+    constexpr double kMax = static_cast<double>(INT32_MAX);
+    if (!(whole == whole))
+        return 0;
+    return static_cast<std::int32_t>(whole < kMin ? kMin : whole > kMax ? kMax : whole);
+}
+
 // Nearest integer, halves away from zero: 2.5 -> 3, -2.5 -> -3.
 inline std::int32_t RoundHalfAwayFromZero(double value)
 {
-    return static_cast<std::int32_t>(value < 0.0 ? -std::floor(-value + 0.5) : std::floor(value + 0.5));
+    return SaturateToInt32(value < 0.0 ? -std::floor(-value + 0.5) : std::floor(value + 0.5));
 }
 
 // Drops the fraction: 2.7 -> 2, -2.7 -> -2.
 inline std::int32_t TruncateTowardZero(double value)
 {
-    return static_cast<std::int32_t>(std::trunc(value));
+    return SaturateToInt32(std::trunc(value));
 }
 
 // a * b / c with a 64-bit intermediate, rounded half away from zero; -1 when c is 0
