@@ -2,6 +2,7 @@
 
 #include "chartparts/ArrowShape.h"
 #include "engine/BoundsRegion.h"
+#include "engine/CArchive.h"
 #include "engine/CODTransform.h"
 #include "engine/ODHelpers.h"
 #include "platform/CBrush.h"
@@ -11,6 +12,18 @@
 std::unique_ptr<CODEndpoint> ArrowEndpoint::Clone() const
 {
     return std::unique_ptr<CODEndpoint>(new ArrowEndpoint(*this));
+}
+
+void ArrowEndpoint::Serialize(CArchive& ar)
+{
+    CODEndpoint::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar.WriteInt(m_nLength);
+        ar.WriteInt(m_nWidth);
+        return;
+    }
+    m_nLength = ar.ReadInt();
+    m_nWidth = ar.ReadInt();
 }
 
 void ArrowEndpoint::GetArrowPoints(std::array<POINT, kPointCount>& points) const

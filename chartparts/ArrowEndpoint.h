@@ -18,6 +18,8 @@ public:
     ArrowEndpoint(std::int32_t nLength, std::int32_t nWidth) : m_nLength(nLength), m_nWidth(nWidth) {}
 
     std::unique_ptr<CODEndpoint> Clone() const override;
+    // The base's segment, then length and width.
+    void Serialize(CArchive& ar) override;
     void Draw(CDC* pDC) override;
     void AddToRegion(BoundsRegion& region) const override;
 
