@@ -132,6 +132,16 @@ TEST(CurveText, SweepGrowsWithTheText)
     }
 }
 
+TEST(CurveText, ALetterIsOneCharacterInEitherEncoding)
+{
+    // "M\u00fcller" in UTF-8 and in Windows-1252 sweep alike: the two bytes of
+    // the UTF-8 letter are set as one character.
+    quorrel_test::DibCanvas canvas(10, 10);
+    const auto utf8 = CurveIn(CRect(0, 0, 200, 200), "M\xC3\xBCller");
+    const auto latin = CurveIn(CRect(0, 0, 200, 200), "M\xFCller");
+    EXPECT_EQ(utf8->MeasureSweep(&canvas.DC()), latin->MeasureSweep(&canvas.DC()));
+}
+
 TEST(CurveText, HandlesGrowTheCurveAsASquareStep)
 {
     const auto curve = CurveIn(CRect(0, 0, 200, 200), "x");
