@@ -105,6 +105,12 @@ TEST(ChartPicture, FamilyOfBoxesJoinedThroughAPointAndCurveTexts)
     CIndiBox* child = AddBox(diagram, {{"Anna M\xC3\xBCller", "b. 1880", "d. 1950", "m. 1901"}, "wide.bmp", "RIGHT",
                                        false, {170, 220}});
 
+    // Stretched to twice its width: the text re-wraps upright, the box gets shorter.
+    CIndiBox* stretched = AddBox(diagram, {{"Maximilian Alexander von Hohenzollern-Sigmaringen", "b. 1850"}, nullptr,
+                                           "NONE", false, {20, 305}});
+    const int narrowHeight = stretched->GetChild(2)->GetBounds().Height();
+    stretched->Scale(1.0f / 0.6f, 1.0f, 20.0f, 305.0f);
+
     CODLineProperties line;
     line.SetColor(kNavy);
     line.SetWidth(1);
@@ -147,6 +153,12 @@ TEST(ChartPicture, FamilyOfBoxesJoinedThroughAPointAndCurveTexts)
     EXPECT_EQ(fatherPicture, CRect(42, 42, 102, 102));
     const CRect childPicture = child->GetChild(child->GetChildCount() - 1)->GetBounds();
     EXPECT_EQ(childPicture.right, child->GetChild(2)->GetBounds().right - 2);
+
+    const CRect s = stretched->GetChild(2)->GetBounds();
+    EXPECT_EQ(s.left, 20);
+    EXPECT_NEAR(s.Width(), 317, 1);
+    EXPECT_LT(s.Height(), narrowHeight);
+    EXPECT_GT(canvas.Count(CRect(s.left, s.top, s.right, s.top + 2), kNavy), s.Width() / 2);
 
     // The connection point lies 30 below the lower parent's bottom, half
     // way between the parents; its links run straight down from each parent.
