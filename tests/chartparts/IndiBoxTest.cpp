@@ -1,6 +1,8 @@
 #include "chartparts/CIndiBox.h"
+#include "chartparts/DefaultPropertySource.h"
 #include "data/ProjectDatabase.h"
 #include "engine/CODCirclePort.h"
+#include "engine/CODEditProperties.h"
 #include "engine/CODFillProperties.h"
 #include "engine/CODImageComponent.h"
 #include "engine/CODLineProperties.h"
@@ -204,6 +206,30 @@ TEST_F(IndiBoxTest, AccentColoursOfThePersonColourTheBuild)
         EXPECT_EQ(Own<CODFontProperties>(*line, OD_PROP_FONT).GetColor(), RGB(200, 0, 0));
 }
 
+TEST_F(IndiBoxTest, DetailListsBeyondTenLinesAreCutAndUnknownPersonsNamed)
+{
+    std::string details;
+    for (int i = 1; i <= 11; ++i)
+        details += "LD" + std::to_string(i) + "=Detail " + std::to_string(i) + "\n";
+    const CommandFile file(pictures::CommandFileWith(details + "UnknownPhrase=Nobody known\n[Box]\nWidth=150\n"
+                                                                "PictureLocation=NONE\n"));
+    m_db.LoadOptions(file);
+    ASSERT_TRUE(m_db.Open());
+
+    CIndiBox many(file);
+    many.SetPerson(pictures::Small, m_db, "D", 0);
+    // The name and eleven lines are offered; the box keeps its ten.
+    const std::vector<const CODTextComponent*> lines = TextLines(many);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(many.m_nLineCount, 10);
+    EXPECT_EQ(lines[9]->GetText(), "Detail 9");
+
+    CIndiBox unknown(file);
+    unknown.SetPerson(-1, m_db, "S", 0);
+    ASSERT_EQ(TextLines(unknown).size(), 1u);
+    EXPECT_EQ(TextLines(unknown)[0]->GetText(), "Nobody known");
+}
+
 TEST(IndiBoxLines, ElevenLinesGiveTenNamedRightAligned)
 {
     std::array<std::string, 11> texts;
@@ -266,6 +292,34 @@ TEST(IndiBoxLayout, ChildrenShadowAndPortsOfABuiltBox)
     }
     EXPECT_EQ(box.TextLineAt(10, lines[1]->GetBounds().top + 1), lines[1]);
     EXPECT_EQ(box.TextLineAt(500, 500), nullptr);
+}
+
+TEST(IndiBoxLayout, ConfigureTakesDefaultsUnderTheBoxsOwnProperties)
+{
+    class Defaults : public DefaultPropertySource {
+    public:
+        Defaults()
+        {
+            m_edit.SetReadOnly(1);
+            m_line.SetColor(RGB(0, 255, 0));
+        }
+        std::vector<const CODProperty*> GetDefaultProperties() const override { return {&m_edit, &m_line}; }
+
+    private:
+        CODEditProperties m_edit;
+        CODLineProperties m_line;
+    };
+    const Defaults defaults;
+    CIndiBox box;
+    box.Configure(&defaults, 170, 0, 5, 0, 1, true, 0xFFFFFF, true, 0x808080);
+    EXPECT_EQ(box.m_pDefaultsSource, nullptr);  // only for the build
+    EXPECT_EQ(TextLines(box).size(), 5u);
+    const CODComponent& main = *ChildNamed(box, CIndiBox::kMainBoxName);
+    EXPECT_EQ(Own<CODEditProperties>(main, OD_PROP_EDIT).IsReadOnly(), 1);
+    EXPECT_EQ(Own<CODLineProperties>(main, OD_PROP_LINE).GetColor(), 0u);  // the box's own colour wins
+    EXPECT_EQ(Own<CODFillProperties>(*ChildNamed(box, CIndiBox::kHShadowName), OD_PROP_FILL).GetColor(), 0x808080u);
+    // The text lines cannot be moved out of the box.
+    EXPECT_EQ(Own<CODEditProperties>(*TextLines(box)[0], OD_PROP_EDIT).IsMovable(), 0);
 }
 
 TEST(IndiBoxLayout, LineWidthsBecomeScreenPenWidths)
