@@ -1,5 +1,6 @@
 #include "chartparts/CQuorrelDoc.h"
 
+#include "chartparts/ChartPartClasses.h"
 #include "engine/CArchive.h"
 
 #include <fstream>
@@ -8,6 +9,8 @@
 
 CQuorrelDoc::CQuorrelDoc()
 {
+    // Charts hold boxes, curve texts and symbols of the program's own classes.
+    RegisterChartPartClasses();
     DeleteContents();
 }
 

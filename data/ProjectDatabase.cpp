@@ -3,15 +3,26 @@
 #include "data/DisplayText.h"
 #include "data/ReplyFields.h"
 #include "data/ReplyText.h"
+#include "engine/CODImageComponent.h"
+#include "images/ImageFile.h"
+#include "images/SECDib.h"
+#include "images/SECJpeg.h"
+#include "images/SECPcx.h"
+#include "images/SECTarga.h"
+#include "images/SECTiff.h"
 #include "kxdata/kxdata.h"
+#include "platform/CDC.h"
 #include "platform/MessageBox.h"
 #include "platform/ParseInt32.h"
+#include "platform/TextCodec.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <set>
+#include <string_view>
 
 namespace {
 
@@ -636,4 +647,66 @@ void ProjectDatabase::GetAccentColors(COLORREF& text, COLORREF& fill, COLORREF& 
     fill = chosen->m_crFill;
     shadow = chosen->m_crShadow;
     line = chosen->m_crLine;
+}
+
+namespace {
+
+// The endings of the files the image readers can take; the test is made on
+// the upper-cased path, so ".jpeg" and ".gif" files are not shown.
+constexpr std::array<std::string_view, 5> kPictureEndings = {".BMP", ".JPG", ".PCX", ".TIF", ".TGA"};
+
+bool HasPictureEnding(const std::string& upperPath)
+{
+    return std::any_of(kPictureEndings.begin(), kPictureEndings.end(),
+                       [&](std::string_view ending) { return upperPath.ends_with(ending); });
+}
+
+// The first reader, in the fixed order, that loads the file; the content
+// decides, not the extension.
+std::unique_ptr<SECImage> LoadPicture(const std::string& path)
+{
+    const std::array<std::unique_ptr<SECImage> (*)(), 5> readers = {
+        [] { return std::unique_ptr<SECImage>(std::make_unique<SECDib>()); },
+        [] { return std::unique_ptr<SECImage>(std::make_unique<SECJpeg>()); },
+        [] { return std::unique_ptr<SECImage>(std::make_unique<SECPcx>()); },
+        [] { return std::unique_ptr<SECImage>(std::make_unique<SECTiff>()); },
+        [] { return std::unique_ptr<SECImage>(std::make_unique<SECTarga>()); },
+    };
+    for (const auto& make : readers) {
+        std::unique_ptr<SECImage> image = make();
+        if (image->LoadFromPath(path))
+            return image;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<CODImageComponent> ProjectDatabase::GetPrimaryPicture()
+{
+    if (!m_bOpen || m_nCurrentPerson <= 0)
+        return nullptr;
+    // Code 11 ("no primary exhibit") and every other failure just mean no picture.
+    if (KxPrimExhibit(m_reply.data(), m_message.data()) != 0)
+        return nullptr;
+    const std::string path = Field(Reply(), ExhibitField::kFile);
+    if (!HasPictureEnding(TextCodec::ToUpper(path)))
+        return nullptr;
+    ImageFile probe;
+    if (!probe.Open(path, ImageFile::Mode::Read))
+        return nullptr;
+    probe.Close();
+    const std::unique_ptr<SECImage> image = LoadPicture(path);
+    if (!image)
+        return nullptr;
+    CDC screen;
+    const HBITMAP bitmap = image->MakeBitmap(&screen);
+    if (!bitmap)
+        return nullptr;
+    const HPALETTE previous = image->GetPalette() ? screen.SelectPalette(image->GetPalette(), true) : nullptr;
+    auto picture = std::make_unique<CODImageComponent>();
+    const bool taken = picture->Create(bitmap, 0, CODImageComponent::kDefaultTransparentColor, &screen);
+    if (previous)
+        screen.SelectPalette(previous, true);
+    return taken ? std::move(picture) : nullptr;
 }

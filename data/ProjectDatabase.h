@@ -11,11 +11,13 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+class CODImageComponent;
 class CommandFile;
 
 // The program's handle on one open project: opens it through the data
@@ -76,6 +78,9 @@ public:
 
     bool UsesAccentColors() const { return m_options.m_bUseAccentColors; }
     void GetAccentColors(COLORREF& text, COLORREF& fill, COLORREF& shadow, COLORREF& line) const;
+    // The current person's primary exhibit as a new image component, or none
+    // (silently) when there is none, its file is not a picture or cannot be read.
+    std::unique_ptr<CODImageComponent> GetPrimaryPicture();
 
 private:
     // The fields of one event that the person takes part in as a principal.

@@ -48,6 +48,10 @@ constexpr int kGroup = 1;
 constexpr int kAbbreviation = 3;
 }  // namespace TagField
 
+namespace ExhibitField {
+constexpr int kFile = 2;  // of the primary exhibit: the file that holds it
+}  // namespace ExhibitField
+
 namespace EventGroup {
 constexpr int kBirth = 4;
 constexpr int kDeath = 5;

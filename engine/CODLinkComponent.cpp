@@ -116,14 +116,20 @@ CODCirclePort* CODLinkComponent::GetEndPort(int nEnd) const
 
 void CODLinkComponent::SetSourceEndpoint(std::unique_ptr<CODEndpoint> pEndpoint)
 {
-    if (CODLineComponent* line = GetLine())
+    if (CODLineComponent* line = GetLine()) {
         line->SetSourceEndpoint(std::move(pEndpoint));
+        // The decoration widens the line, and so the link.
+        UpdateBounds();
+    }
 }
 
 void CODLinkComponent::SetTargetEndpoint(std::unique_ptr<CODEndpoint> pEndpoint)
 {
-    if (CODLineComponent* line = GetLine())
+    if (CODLineComponent* line = GetLine()) {
         line->SetTargetEndpoint(std::move(pEndpoint));
+        // The decoration widens the line, and so the link.
+        UpdateBounds();
+    }
 }
 
 CODPortComponent* CODLinkComponent::ConnectedTo(int nEnd) const

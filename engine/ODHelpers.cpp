@@ -5,24 +5,24 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
-// The given context, or a screen-compatible one for the length of the call.
+// The given context, or a screen-compatible one. The screen context is made
+// once: it is only read here, and making a context per conversion made every
+// new font or pen property pay for a bitmap.
 class ContextOrScreen {
 public:
-    explicit ContextOrScreen(const CDC* pDC) : m_pDC(pDC)
-    {
-        if (!m_pDC) {
-            m_screen = std::make_unique<CDC>();
-            m_pDC = m_screen.get();
-        }
-    }
+    explicit ContextOrScreen(const CDC* pDC) : m_pDC(pDC ? pDC : &Screen()) {}
     const CDC& operator*() const { return *m_pDC; }
 
 private:
-    std::unique_ptr<CDC> m_screen;
+    static const CDC& Screen()
+    {
+        static const CDC screen;
+        return screen;
+    }
+
     const CDC* m_pDC;
 };
 

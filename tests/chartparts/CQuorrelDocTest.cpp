@@ -1,5 +1,7 @@
 #include "TinyCharts.h"
 
+#include "chartparts/CCurveText.h"
+#include "chartparts/CIndiBox.h"
 #include "chartparts/CQuorrelDoc.h"
 #include "engine/CODEditProperties.h"
 #include "engine/PropertyIds.h"
@@ -7,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -66,6 +69,28 @@ TEST(CQuorrelDoc, SavedChartsOpenWithTheSameCanvasAndChildren)
     }
     EXPECT_EQ(model.FindById(box->GetId()), model.GetChild(0));
     EXPECT_EQ(quorrel_test::ReadFile("chart.qrd").size(), quorrel_test::SaveChart(opened).size());
+}
+
+// A document alone must know the program's own classes: nothing else in
+// this process registers them.
+TEST(CQuorrelDoc, OpensChartsOfTheProgramsOwnClasses)
+{
+    CQuorrelDoc doc;
+    auto* box = new CIndiBox();
+    box->SetLines(2, std::array<std::string, 2>{"Hugh Green", "b. 1848"}.data());
+    ASSERT_TRUE(doc.GetModel().AddChild(box));
+    auto* curve = new CCurveText();
+    curve->CreateCurve(0, 0, 200, 200);
+    ASSERT_TRUE(doc.GetModel().AddChild(curve));
+    std::string error;
+    ASSERT_TRUE(doc.OnSaveDocument("own-classes.qrd", error)) << error;
+
+    CQuorrelDoc opened;
+    ASSERT_TRUE(opened.OnOpenDocument("own-classes.qrd", error)) << error;
+    ASSERT_EQ(opened.GetModel().GetChildCount(), 2);
+    EXPECT_NE(dynamic_cast<CIndiBox*>(opened.GetModel().GetChild(0)), nullptr);
+    EXPECT_NE(dynamic_cast<CCurveText*>(opened.GetModel().GetChild(1)), nullptr);
+    EXPECT_EQ(CRect(opened.GetModel().GetChild(0)->GetBounds()), CRect(box->GetBounds()));
 }
 
 TEST(CQuorrelDoc, AChartFileStartsWithTheModelsComponentBody)

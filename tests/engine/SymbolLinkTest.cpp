@@ -288,6 +288,11 @@ TEST_F(Diagram, ALinkEndTakesOneConnection)
     link->SetTargetEndpoint(std::make_unique<quorrel_test::TestArrowHead>());
     ASSERT_NE(link->GetLine()->GetTargetEndpoint(), nullptr);
     EXPECT_EQ(link->GetLine()->GetTargetEndpoint()->GetTo(), CPoint(250, 60));
+    // The arrowhead widens the line, and the link's bounds with it.
+    const CRect line = link->GetLine()->GetBounds();
+    const CRect bounds = link->GetBounds();
+    EXPECT_TRUE(bounds.left <= line.left && bounds.top <= line.top && bounds.right >= line.right
+                && bounds.bottom >= line.bottom);
 }
 
 TEST_F(Diagram, AStraightLinkBetweenCentrePortsEndsOnTheOutlines)

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "engine/CODProperty.h"
+
+#include <vector>
+
+// Where an interactively inserted component takes its default properties
+// from (the view's viewport); a chart run has none.
+class DefaultPropertySource {
+public:
+    virtual ~DefaultPropertySource() = default;
+    virtual std::vector<const CODProperty*> GetDefaultProperties() const = 0;
+};
