@@ -15,6 +15,8 @@
 #include "tests/data/PictureProject.h"
 #include "tests/support/TestEnvironment.h"
 
+#include "tests/engine/StoredBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -24,18 +26,8 @@
 
 namespace {
 
-std::vector<std::uint8_t> Save(CODModel& model)
-{
-    CArchive ar;
-    model.Serialize(ar);
-    return ar.GetStored();
-}
-
-void Load(CODModel& model, const std::vector<std::uint8_t>& bytes)
-{
-    CArchive ar(bytes.data(), bytes.size());
-    model.Serialize(ar);
-}
+using quorrel_test::Load;
+using quorrel_test::Store;
 
 // Same class, name, type, bounds, children and ports, all the way down.
 void ExpectSame(const CODComponent& a, const CODComponent& b, const std::string& where)
@@ -119,11 +111,11 @@ protected:
 
 TEST_F(ChartArchiveTest, ChartPartsComeBackWithTheirChildrenAndGeometry)
 {
-    const std::vector<std::uint8_t> bytes = Save(m_model);
+    const std::vector<std::uint8_t> bytes = Store(m_model);
     CODModel loaded;
     Load(loaded, bytes);
     ExpectSame(m_model, loaded, "model");
-    EXPECT_EQ(Save(loaded), bytes);
+    EXPECT_EQ(Store(loaded), bytes);
 
     const auto* curve = dynamic_cast<const CCurveText*>(loaded.GetChild(2));
     ASSERT_NE(curve, nullptr);
@@ -142,7 +134,7 @@ TEST_F(ChartArchiveTest, ChartPartsComeBackWithTheirChildrenAndGeometry)
 TEST_F(ChartArchiveTest, LoadedBoxLaysItselfOutFromItsChildren)
 {
     CODModel loaded;
-    Load(loaded, Save(m_model));
+    Load(loaded, Store(m_model));
     auto* box = dynamic_cast<CIndiBox*>(loaded.GetChild(0));
     ASSERT_NE(box, nullptr);
     // None of the settings are stored: the box has the defaults.

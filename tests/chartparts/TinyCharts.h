@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chartparts/CQuorrelDoc.h"
-#include "engine/CArchive.h"
+#include "tests/engine/StoredBytes.h"
 #include "engine/CODCirclePort.h"
 #include "engine/CODImageComponent.h"
 #include "engine/CODLinkComponent.h"
@@ -32,9 +32,7 @@ inline CODSymbolComponent* AddChartBox(CODModel& model, const CRect& rect)
 
 inline std::vector<std::uint8_t> SaveChart(CQuorrelDoc& doc)
 {
-    CArchive ar;
-    doc.Serialize(ar);
-    return ar.GetStored();
+    return quorrel_test::Store(doc);
 }
 
 // Small documents of the kinds a chart holds: nothing, linked boxes, text

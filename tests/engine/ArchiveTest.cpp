@@ -30,6 +30,8 @@
 #include "platform/CBrush.h"
 #include "platform/CDC.h"
 
+#include "tests/engine/StoredBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -42,18 +44,8 @@ namespace {
 
 using quorrel_test::ArchiveBytes;
 
-std::vector<std::uint8_t> Save(CODModel& model)
-{
-    CArchive ar;
-    model.Serialize(ar);
-    return ar.GetStored();
-}
-
-void Load(CODModel& model, const std::vector<std::uint8_t>& bytes)
-{
-    CArchive ar(bytes.data(), bytes.size());
-    model.Serialize(ar);
-}
+using quorrel_test::Load;
+using quorrel_test::Store;
 
 HBITMAP TwoColourBitmap(int width, int height)
 {
@@ -243,7 +235,7 @@ TEST(ArchiveRoundTrip, EveryClassComesBackAndSavesToTheSameBytes)
 {
     CODModel model;
     BuildRichModel(model);
-    const std::vector<std::uint8_t> first = Save(model);
+    const std::vector<std::uint8_t> first = Store(model);
 
     CODModel loaded;
     Load(loaded, first);
@@ -252,7 +244,7 @@ TEST(ArchiveRoundTrip, EveryClassComesBackAndSavesToTheSameBytes)
     EXPECT_EQ(loaded.GetBackgroundColor(), RGB(250, 240, 230));
     ASSERT_NE(loaded.GetBackground(), nullptr);
     ExpectSameComponent(*model.GetBackground(), *loaded.GetBackground(), "background");
-    EXPECT_EQ(Save(loaded), first);
+    EXPECT_EQ(Store(loaded), first);
 
     // Links still join their symbols: the loaded connections are live.
     const auto* link = FirstOf<CODLinkComponent>(loaded);
