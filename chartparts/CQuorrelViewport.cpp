@@ -3,6 +3,7 @@
 #include "engine/CODModel.h"
 #include "images/SECImage.h"
 #include "platform/AppSettings.h"
+#include "platform/Arithmetic.h"
 #include "platform/CBitmap.h"
 #include "platform/CDC.h"
 #include "platform/CPen.h"
@@ -74,13 +75,19 @@ CSize CQuorrelViewport::GetImageSize() const
 {
     if (!GetModel())
         return CSize();
+    const CSize size = GetModel()->GetSize();
+    // A picture too big to render is only measured, so the mapping cannot overflow.
+    const double wide = size.cx / static_cast<double>(m_fZoomX);
+    const double high = size.cy / static_cast<double>(m_fZoomY);
+    if (wide * high * kBytesPerPixel > static_cast<double>(kMaxImageBytes))
+        return CSize(RoundHalfAwayFromZero(wide), RoundHalfAwayFromZero(high));
     CDC dc;
     OnPrepareDC(&dc);
-    const CSize size = GetModel()->GetSize();
-    POINT corners[2] = {{GetScrollPosition().x, GetScrollPosition().y},
-        {GetScrollPosition().x + size.cx, GetScrollPosition().y + size.cy}};
-    dc.LPtoDP(corners, 2);
-    return CSize(corners[1].x - corners[0].x, corners[1].y - corners[0].y);
+    // From (0, 0): a damaged chart's far-out origin must not overflow the sum.
+    dc.SetWindowOrg(0, 0);
+    POINT corner{size.cx, size.cy};
+    dc.LPtoDP(&corner, 1);
+    return CSize(corner.x, corner.y);
 }
 
 bool CQuorrelViewport::RenderToImage(SECImage& image, CDC* pDC)

@@ -10,6 +10,7 @@
 #include "platform/CommandFile.h"
 #include "platform/MessageBox.h"
 #include "tests/images/ImageWitness.h"
+#include "tests/support/PrintedPage.h"
 #include "tests/support/RecordingStatusBarHost.h"
 #include "tests/support/TestFiles.h"
 
@@ -148,6 +149,10 @@ TEST_F(ChartOutputTest, FailedFilesAreReportedWithTheirReason)
         {CSize(20000, 15000), "huge", "OutPutBmp",
          "Unable to create the output file huge.BMP\nA picture of 20000 x 15000 pixels is larger than the 768 "
          "megabytes this program renders at once."},
+        // A damaged chart's canvas is measured, not mapped.
+        {CSize(2000000000, 2000000000), "damaged", "OutPutJpg",
+         "Unable to create the output file damaged.JPG\nA JPEG picture holds at most 65500 pixels a side; the chart is "
+         "2000000000 x 2000000000."},
     };
     for (const Case& c : cases) {
         m_doc.GetModel().SetSize(c.canvas.cx, c.canvas.cy);
@@ -261,6 +266,51 @@ TEST(QuorrelViewport, ZoomIsLimitedToTenToAThousandPercent)
     EXPECT_TRUE(viewport.SetMagnification(10, 10));
     EXPECT_TRUE(viewport.SetMagnification(1000, 1000));
     EXPECT_EQ(viewport.GetMagnification(), CSize(1000, 1000));
+}
+
+// Pages of 100 x 80 on a 200 x 160 canvas: 2 x 2 pages.
+TEST(QuorrelViewport, PrintedPagesCarryCutMarksAlongSharedEdges)
+{
+    CODModel model;
+    CODPageSettings& settings = model.GetPageSettings();
+    settings.SetUnits(CODPageSettings::kThousandthsOfInches);
+    settings.SetPaperSize(SIZE{1042, 833});
+    settings.SetMinMargins(RECT{0, 0, 0, 0});
+    settings.SetMargins(RECT{0, 0, 0, 0});
+    model.SetSize(200, 160);
+    CQuorrelViewport viewport;
+    viewport.SetModel(&model);
+    ASSERT_EQ(viewport.GetPageCount(), 4);
+
+    constexpr COLORREF kMark = CQuorrelViewport::kCutMarkColor;
+    const struct {
+        int page;
+        bool left;
+        bool top;
+    } cases[] = {{1, false, false}, {2, true, false}, {3, false, true}, {4, true, true}};
+    for (const auto& c : cases) {
+        const CRect r = viewport.GetPageRect(c.page);
+        // The marks run on past the page by one page length, as printed.
+        // The two pixels at the page's corner could belong to either mark.
+        const RECT corner{r.left, r.top, r.left + 1, r.top + 2};
+        const RECT leftEdge{r.left, r.top + 2, r.left + 1, r.bottom + 80};
+        const RECT topEdge{r.left + 1, r.top + 1, r.right + 100, r.top + 2};
+        quorrel_test::PrintedPage page(400, 400);
+        viewport.DrawPageBoundaries(&page.DC(), r);
+        const int onLeft = page.Count(leftEdge, kMark);
+        const int onTop = page.Count(topEdge, kMark);
+        EXPECT_EQ(onLeft > 0, c.left) << "page " << c.page;
+        EXPECT_EQ(onTop > 0, c.top) << "page " << c.page;
+        EXPECT_EQ(page.Count(RECT{0, 0, 400, 400}, kMark), onLeft + onTop + page.Count(corner, kMark))
+            << "page " << c.page;
+    }
+
+    // Switched off, nothing is printed.
+    viewport.m_bCutMarksVisible = false;
+    quorrel_test::PrintedPage page(400, 400);
+    viewport.DrawPageBoundaries(&page.DC(), viewport.GetPageRect(4));
+    EXPECT_EQ(page.Count(RECT{0, 0, 400, 400}, kMark), 0);
+    viewport.m_bCutMarksVisible = true;
 }
 
 }  // namespace

@@ -179,6 +179,39 @@ TEST(DrawingViewport, GridPutsOnePixelAtEveryIntersection)
     EXPECT_EQ(canvas.Pixel(13, 24), RGB(255, 255, 255));
 }
 
+TEST(DrawingViewport, PageBoundariesAreDashedLinesAtEveryPageEdgeOnTheScreen)
+{
+    CODModel model;
+    CODPageSettings& settings = model.GetPageSettings();
+    settings.SetUnits(CODPageSettings::kThousandthsOfInches);
+    // 40 x 30 pixels a page.
+    settings.SetPaperSize(SIZE{417, 313});
+    settings.SetMinMargins(RECT{0, 0, 0, 0});
+    settings.SetMargins(RECT{0, 0, 0, 0});
+    model.SetSize(100, 70);
+    CODDrawingViewport viewport;
+    viewport.SetModel(&model);
+    viewport.m_bGridVisible = false;
+    ASSERT_EQ(viewport.GetPageSize(), CSize(40, 30));
+    quorrel_test::DibCanvas canvas(100, 70);
+    viewport.OnPrepareDC(&canvas.DC());
+    viewport.Draw(&canvas.DC(), CRect(0, 0, 100, 70));
+    constexpr COLORREF kBlack = RGB(0, 0, 0);
+    for (const RECT& line : {RECT{40, 0, 41, 70}, RECT{80, 0, 81, 70}, RECT{0, 30, 100, 31}, RECT{0, 60, 100, 61}}) {
+        const int inked = canvas.Count(line, kBlack);
+        // Dashed: partly inked.
+        EXPECT_GT(inked, 0) << line.left << "," << line.top;
+        EXPECT_LT(inked, (line.right - line.left) * (line.bottom - line.top)) << line.left << "," << line.top;
+    }
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 40, 30}, kBlack), 0);
+
+    viewport.m_bPagesVisible = false;
+    quorrel_test::DibCanvas hidden(100, 70);
+    viewport.OnPrepareDC(&hidden.DC());
+    viewport.Draw(&hidden.DC(), CRect(0, 0, 100, 70));
+    EXPECT_EQ(hidden.Count(RECT{0, 0, 100, 70}, kBlack), 0);
+}
+
 TEST(DrawingViewport, DefaultPropertiesAreTheFiveStandardOnes)
 {
     CODDrawingViewport viewport;
