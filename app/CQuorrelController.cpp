@@ -3,6 +3,7 @@
 #include "app/CInformationDlg.h"
 #include "app/CQuorrelApp.h"
 #include "app/CQuorrelView.h"
+#include "chartparts/ChartOutput.h"
 #include "platform/ResourceStrings.h"
 #include "platform/StatusBarProgress.h"
 #include "platform/CommandFile.h"
@@ -87,7 +88,45 @@ void CQuorrelController::FitCanvasToChart() {}
 void CQuorrelController::BuildTitle(CommandFile&) {}
 void CQuorrelController::BuildResearcherBox(CommandFile&) {}
 void CQuorrelController::BuildBackground(CommandFile&) {}
-void CQuorrelController::WriteOutputFiles(CommandFile&) {}
+
+void CQuorrelController::WriteOutputFiles(CommandFile& commandFile)
+{
+    ChartOutput(GetViewport()).WriteOutputFiles(commandFile);
+}
+
+bool CQuorrelController::SaveAs(const std::string& strPath, const std::string& strType)
+{
+    return ChartOutput(GetViewport()).SaveAs(strPath, strType);
+}
+
+bool CQuorrelController::SaveBMP(const std::string& strPath)
+{
+    return ChartOutput(GetViewport()).SaveBMP(strPath);
+}
+
+bool CQuorrelController::SaveJPG(const std::string& strPath)
+{
+    return ChartOutput(GetViewport()).SaveJPG(strPath);
+}
+
+bool CQuorrelController::SaveQRD(const std::string& strPath)
+{
+    return ChartOutput(GetViewport()).SaveQRD(strPath);
+}
+
+void CQuorrelController::ScaleDrawing(float fFactor)
+{
+    CQuorrelViewport* viewport = GetViewport();
+    if (!viewport || !viewport->GetModel() || viewport->GetModel()->GetChildCount() == 0)
+        return;
+    ChartOutput(viewport).ScaleDrawing(fFactor);
+    FitCanvasToChart();
+}
+
+CQuorrelViewport* CQuorrelController::GetViewport() const
+{
+    return m_pView != nullptr ? &m_pView->GetViewport() : nullptr;
+}
 
 int CQuorrelController::BatchExitStatus()
 {

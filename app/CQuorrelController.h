@@ -4,6 +4,7 @@
 
 class CommandFile;
 class CQuorrelView;
+class CQuorrelViewport;
 
 // The program's controller of one chart view: runs a command file into the chart
 // and owns the steps of that run. The builders and decorations fill in their
@@ -29,6 +30,17 @@ public:
     virtual void BuildResearcherBox(CommandFile& commandFile);
     virtual void BuildBackground(CommandFile& commandFile);
     virtual void WriteOutputFiles(CommandFile& commandFile);
+
+    // The chart's files; false when nothing (or nothing sound) was written.
+    bool SaveAs(const std::string& strPath, const std::string& strType);
+    bool SaveBMP(const std::string& strPath);
+    bool SaveJPG(const std::string& strPath);
+    bool SaveQRD(const std::string& strPath);
+    // Resizes the whole drawing by the factor and fits the canvas to it.
+    void ScaleDrawing(float fFactor);
+
+    // The view's viewport; none without a view.
+    CQuorrelViewport* GetViewport() const;
 
     // A batch run's exit status: 0 when no message was reported, else 1.
     static int BatchExitStatus();

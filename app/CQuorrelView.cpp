@@ -12,6 +12,7 @@ CQuorrelView::CQuorrelView(QWidget* parent)
     page.setColor(QPalette::Window, Qt::white);
     setPalette(page);
     setAutoFillBackground(true);
+    m_viewport.SetModel(&m_document.GetModel());
 }
 
 CQuorrelView::~CQuorrelView() = default;

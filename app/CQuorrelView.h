@@ -1,12 +1,16 @@
 #pragma once
 
+#include "chartparts/CQuorrelDoc.h"
+#include "chartparts/CQuorrelViewport.h"
+
 #include <QWidget>
 
 #include <memory>
 
 class CQuorrelController;
 
-// The chart view of one chart window. For now an empty white page; the
+// The chart view of one chart window, with its chart document and the
+// viewport that draws it. For now it paints an empty white page; the
 // controller attached to it runs command files into its chart.
 class CQuorrelView : public QWidget {
 public:
@@ -14,7 +18,11 @@ public:
     ~CQuorrelView() override;
 
     CQuorrelController& GetController();
+    CQuorrelDoc& GetDocument() { return m_document; }
+    CQuorrelViewport& GetViewport() { return m_viewport; }
 
 private:
+    CQuorrelDoc m_document;
+    CQuorrelViewport m_viewport;
     std::unique_ptr<CQuorrelController> m_pController;
 };

@@ -1,15 +1,11 @@
 #include "app/ChartExport.h"
 
 #include "chartparts/CQuorrelDoc.h"
-#include "images/SECDib.h"
-#include "images/SECJpeg.h"
-#include "platform/CBitmap.h"
-#include "platform/CDC.h"
+#include "chartparts/CQuorrelViewport.h"
+#include "chartparts/ChartOutput.h"
 #include "platform/TextCodec.h"
 
 namespace {
-
-constexpr int kTrueColourBits = 24;
 
 bool EndsWith(const std::string& text, const std::string& ending)
 {
@@ -30,46 +26,14 @@ bool ChartExport::Run(const std::string& strChart, const std::string& strPicture
     CQuorrelDoc doc;
     if (!doc.OnOpenDocument(strChart, strError))
         return false;
-    CQuorrelModel& model = doc.GetModel();
-    const CSize size = model.GetSize();
-    if (size.cx <= 0 || size.cy <= 0 || std::int64_t{size.cx} * size.cy > kMaxPixels) {
-        strError = strChart;
-        strError += ": the canvas of ";
-        strError += std::to_string(size.cx);
-        strError += " x ";
-        strError += std::to_string(size.cy);
-        strError += " cannot be rendered";
-        return false;
-    }
-
-    CDC dc;
-    BITMAPINFOHEADER header;
-    header.biWidth = size.cx;
-    header.biHeight = size.cy;
-    header.biBitCount = kTrueColourBits;
-    const HBITMAP bitmap = CBitmap::CreateDIBSection(&dc, header);
-    if (!bitmap) {
-        strError = strChart;
-        strError += ": no memory for a picture of the canvas";
-        return false;
-    }
-    const HBITMAP previous = dc.SelectObject(bitmap);
-    const CPoint origin = model.GetOrigin();
-    dc.SetWindowOrg(origin.x, origin.y);
-    model.Draw(&dc);
-    dc.SelectObject(previous);
-
-    SECDib dib;
-    bool written = dib.CreateFromBitmap(&dc, bitmap);
-    if (written && jpeg) {
-        SECJpeg picture;
-        written = picture.CopyImage(dib) && picture.SaveToPath(strPicture);
-    } else if (written) {
-        written = dib.SaveToPath(strPicture);
-    }
-    if (!written) {
+    CQuorrelViewport viewport;
+    viewport.SetModel(&doc.GetModel());
+    ChartOutput output(&viewport);
+    if (!(jpeg ? output.SaveJPG(strPicture) : output.SaveBMP(strPicture))) {
         strError = strPicture;
-        strError += ": the picture cannot be written";
+        strError += ": ";
+        strError += output.GetError();
+        return false;
     }
-    return written;
+    return true;
 }

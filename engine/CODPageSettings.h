@@ -39,6 +39,9 @@ public:
     RECT GetMinMargins() const { return m_rcMinMargins; }
     RECT GetMargins() const { return m_rcMargins; }
     void SetMargins(const RECT& margins) { m_rcMargins = margins; }
+    // In the current units, as a page set-up dialog or a printer gives them.
+    void SetPaperSize(const SIZE& paper) { m_paperSize = paper; }
+    void SetMinMargins(const RECT& margins) { m_rcMinMargins = margins; }
     const std::vector<std::uint8_t>& GetDevNames() const { return m_devNames; }
     // The public part (at most kDevModeBytes) followed by the driver's extra bytes.
     const std::vector<std::uint8_t>& GetDevMode() const { return m_devMode; }

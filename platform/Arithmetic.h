@@ -30,6 +30,12 @@ inline std::int32_t TruncateTowardZero(double value)
     return SaturateToInt32(std::trunc(value));
 }
 
+// The largest whole number not above the value: 2.7 -> 2, -2.2 -> -3.
+inline std::int32_t FloorToInt32(double value)
+{
+    return SaturateToInt32(std::floor(value));
+}
+
 // a * b / c with a 64-bit intermediate, rounded half away from zero; -1 when c is 0
 // (the Windows MulDiv rule, which the scaling code relies on).
 inline std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c)

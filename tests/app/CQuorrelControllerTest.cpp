@@ -1,5 +1,7 @@
 #include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
+#include "engine/CODRectComponent.h"
+#include "images/SECDib.h"
 #include "platform/CommandFile.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitMessage.h"
@@ -9,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -144,6 +147,34 @@ TEST(QuorrelControllerTest, BatchRunHidesTheViewAndQuitsWithTheErrorStatus)
 
     MessageBox::SetSink(nullptr);
     QuitMessage::Clear();
+}
+
+// The controller's file and resize operations work on its view's chart.
+TEST(QuorrelControllerTest, SavesAndResizesTheChartOfItsView)
+{
+    RecordingStatusBarHost host;
+    CQuorrelView view;
+    RecordingController controller(&view, host);
+    CODModel& model = view.GetDocument().GetModel();
+    model.SetSize(300, 200);
+
+    // Nothing to resize: the canvas is left alone.
+    controller.ScaleDrawing(1.25F);
+    EXPECT_EQ(std::count(host.texts.begin(), host.texts.end(), "[FitCanvasToChart]"), 0);
+
+    auto* shape = new CODRectComponent();
+    shape->Create(CRect(100, 40, 140, 60));
+    model.AddChild(shape);
+    controller.ScaleDrawing(1.25F);
+    EXPECT_EQ(shape->GetBounds(), CRect(125, 50, 175, 75));
+    EXPECT_EQ(std::count(host.texts.begin(), host.texts.end(), "[FitCanvasToChart]"), 1);
+
+    EXPECT_TRUE(controller.SaveAs("view.BMP", "BMP"));
+    SECDib dib;
+    ASSERT_TRUE(dib.LoadFromPath("view.BMP"));
+    EXPECT_EQ(dib.GetWidth(), 300);
+    EXPECT_EQ(dib.GetHeight(), 200);
+    EXPECT_FALSE(CQuorrelController(nullptr).SaveQRD("none.QRD"));
 }
 
 }  // namespace

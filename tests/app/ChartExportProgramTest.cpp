@@ -1,5 +1,7 @@
 // Runs `quorrel --export` as a script would, without a display.
 #include "chartparts/CQuorrelDoc.h"
+#include "chartparts/CQuorrelViewport.h"
+#include "chartparts/ChartOutput.h"
 #include "engine/CODFillProperties.h"
 #include "engine/CODRectComponent.h"
 #include "images/SECDib.h"
@@ -10,6 +12,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -110,6 +113,34 @@ TEST(ChartExportProgram, DamagedChartsExitOneWithTheMessage)
     EXPECT_NE(badType.err.find(".bmp or .jpg"), std::string::npos) << badType.err;
     const Result incomplete = Export("out.bmp");
     EXPECT_EQ(incomplete.status, 2) << incomplete.err;
+}
+
+// A chart file written by the output step opens again and renders through the
+// same renderer; a canvas no JPEG can hold is refused with the reason.
+TEST(ChartExportProgram, ChartFilesOfTheOutputStepExportAndTooWideJpegsAreRefused)
+{
+    CQuorrelDoc doc;
+    CODModel& model = doc.GetModel();
+    model.SetSize(200, 100);
+    model.SetBackgroundColor(kBackground);
+    CQuorrelViewport viewport;
+    viewport.SetModel(&model);
+    ChartOutput output(&viewport);
+    ASSERT_TRUE(output.SaveQRD("saved.qrd")) << output.GetError();
+    const Result bmp = Export("saved.bmp saved.qrd");
+    ASSERT_EQ(bmp.status, 0) << bmp.err;
+    const std::string size = std::filesystem::absolute("size.txt").string();
+    ASSERT_EQ(std::system(("identify -format '%w x %h' '" + std::filesystem::absolute("saved.bmp").string() + "' > '"
+                           + size + "'").c_str()),
+              0);
+    EXPECT_EQ(ReadFile("size.txt"), "200 x 100");
+
+    model.SetSize(70000, 10);
+    ASSERT_TRUE(output.SaveQRD("wide.qrd")) << output.GetError();
+    const Result wide = Export("wide.jpg wide.qrd");
+    EXPECT_EQ(wide.status, 1);
+    EXPECT_NE(wide.err.find("at most 65500 pixels a side"), std::string::npos) << wide.err;
+    EXPECT_FALSE(std::filesystem::exists("wide.jpg"));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // Runs the built program as a script would, without a display.
+#include "chartparts/CQuorrelDoc.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include <sys/wait.h>
 
@@ -44,7 +47,26 @@ TEST(QuorrelProgramTest, BatchRunNeedsNoDisplayAndSaysNothingUnlessAsked)
     EXPECT_EQ(verbose.status, 0);
     EXPECT_EQ(verbose.err,
         "Please Wait....\nStarting Chart\nSizing Chart\nSetting the title\nBuilding Researcher Box\n"
-        "Setting Background\nOutputting Files as Requested\n");
+        "Setting Background\nOutputting Files as Requested\nPlease Wait....\n");
+}
+
+TEST(QuorrelProgramTest, BatchRunWritesTheChartFileAndFailsWhenItCannot)
+{
+    std::filesystem::create_directory("out");
+    WriteCommandFile("tree.qrc", "HideWindows=TRUE\r\nTYPE=Ancestor\r\nOUTPUT=out/tree\r\nOutPutQRD=TRUE\r\n");
+    const Result written = RunQuorrel("tree.qrc");
+    EXPECT_EQ(written.status, 0) << written.err;
+    CQuorrelDoc doc;
+    std::string error;
+    ASSERT_TRUE(doc.OnOpenDocument("out/tree.QRD", error)) << error;
+    EXPECT_EQ(doc.GetModel().GetType(), "out/tree.QRD");
+
+    // A failed output file is a failed run, not a silent success.
+    WriteCommandFile("lost.qrc", "HideWindows=TRUE\r\nOUTPUT=missing/tree\r\nOutPutQRD=TRUE\r\n");
+    const Result failed = RunQuorrel("lost.qrc");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("Unable to create the output file missing/tree.QRD"), std::string::npos)
+        << failed.err;
 }
 
 TEST(QuorrelProgramTest, UnknownTypeStillRunsThroughTheDecorations)

@@ -1,0 +1,316 @@
+#include "chartparts/CIndiBox.h"
+#include "chartparts/CQuorrelDoc.h"
+#include "chartparts/CQuorrelViewport.h"
+#include "chartparts/ChartOutput.h"
+#include "engine/CODFontProperties.h"
+#include "engine/CODTextComponent.h"
+#include "engine/PropertyIds.h"
+#include "images/SECDib.h"
+#include "platform/AppSettings.h"
+#include "platform/CommandFile.h"
+#include "platform/MessageBox.h"
+#include "tests/images/ImageWitness.h"
+#include "tests/support/PrintedPage.h"
+#include "tests/support/RecordingStatusBarHost.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// Messages shown while it lives.
+class MessageRecorder {
+public:
+    MessageRecorder() { MessageBox::SetSink([this](const std::string& text) { texts.push_back(text); }); }
+    ~MessageRecorder() { MessageBox::SetSink(nullptr); }
+    Texts texts;
+};
+
+CIndiBox* AddBox(CODModel& model, int x, int y, const std::vector<std::string>& lines)
+{
+    auto* box = new CIndiBox();
+    box->SetLines(static_cast<int>(lines.size()), lines.data());
+    box->MoveTo(x, y);
+    model.AddChild(box);
+    return box;
+}
+
+// A small family chart on a pale canvas, with a title line over it.
+void BuildSmallChart(CODModel& model)
+{
+    model.SetSize(420, 260);
+    model.SetBackgroundColor(RGB(235, 240, 255));
+    AddBox(model, 20, 120, {"John Smith", "b. 1820 York", "d. 1890 Leeds"});
+    AddBox(model, 220, 60, {"William Smith", "b. 1790"});
+    AddBox(model, 220, 170, {"Mary Brown", "b. 1795", "d. 1860"});
+    auto* title = new CODTextComponent();
+    title->Create(CRect(20, 10, 400, 40), nullptr);
+    title->SetText("The Smith Family");
+    model.AddChild(title);
+}
+
+std::string Identify(const std::string& path)
+{
+    const std::string out = std::filesystem::absolute(path + ".size").string();
+    if (!image_witness::Run("identify -format '%w x %h' '" + std::filesystem::absolute(path).string() + "' > '" + out + "'"))
+        return "unreadable";
+    return quorrel_test::ReadFile(out);
+}
+
+class ChartOutputTest : public ::testing::Test {
+protected:
+    ChartOutputTest()
+    {
+        BuildSmallChart(m_doc.GetModel());
+        m_viewport.SetModel(&m_doc.GetModel());
+    }
+
+    CQuorrelDoc m_doc;
+    CQuorrelViewport m_viewport;
+    ChartOutput m_output{&m_viewport};
+};
+
+TEST_F(ChartOutputTest, OutputWritesTheAskedFilesInOrderAndYesIsNotTrue)
+{
+    std::filesystem::create_directory("out");
+    quorrel_test::WriteCommandFile("run.qrc",
+        "OUTPUT=out/tree\r\nOutPutBmp=TRUE\r\nOutPutJpg=yes\r\nOutPutQRD=true\r\n");
+    RecordingStatusBarHost host;
+    MessageRecorder messages;
+    m_output.WriteOutputFiles(CommandFile("run.qrc"));
+
+    EXPECT_TRUE(messages.texts.empty());
+    Texts saving;
+    for (const std::string& text : host.texts)
+        if (text.rfind("Saving the diagram", 0) == 0)
+            saving.push_back(text);
+    EXPECT_EQ(saving, (Texts{"Saving the diagram to the file: out/tree.BMP\n",
+                             "Saving the diagram to the file: out/tree.QRD\n"}));
+    EXPECT_FALSE(std::filesystem::exists("out/tree.JPG"));
+    EXPECT_EQ(Identify("out/tree.BMP"), "420 x 260");
+
+    CQuorrelDoc reopened;
+    std::string error;
+    ASSERT_TRUE(reopened.OnOpenDocument("out/tree.QRD", error)) << error;
+    EXPECT_EQ(reopened.GetModel().GetChildCount(), 4);
+    EXPECT_EQ(reopened.GetModel().GetType(), "out/tree.QRD");
+    EXPECT_FALSE(m_doc.GetModel().IsModified());
+}
+
+TEST_F(ChartOutputTest, PicturesShowTheCanvasAtTheZoom)
+{
+    ASSERT_TRUE(m_output.SaveAs("chart.BMP", "BMP")) << m_output.GetError();
+    ASSERT_TRUE(m_output.SaveAs("chart.JPG", "JPG")) << m_output.GetError();
+    EXPECT_EQ(Identify("chart.BMP"), "420 x 260");
+    EXPECT_EQ(Identify("chart.JPG"), "420 x 260");
+    const image_witness::Rgb picture = image_witness::DecodeWith(std::filesystem::absolute("chart.BMP").string());
+    ASSERT_EQ(picture.width, 420);
+    // The canvas corner has the background colour; no grid or page lines.
+    const std::uint8_t* corner = &picture.bytes[3 * (259 * 420 + 419)];
+    EXPECT_EQ(RGB(corner[0], corner[1], corner[2]), RGB(235, 240, 255));
+
+    if (const char* dir = std::getenv("QUORREL_TEST_PNG_DIR"))
+        image_witness::Run("convert '" + std::filesystem::absolute("chart.BMP").string() + "' '" + dir
+                           + "/chart_output.png'");
+
+    ASSERT_TRUE(m_viewport.SetMagnification(50, 50));
+    ASSERT_TRUE(m_output.SaveBMP("half.bmp")) << m_output.GetError();
+    EXPECT_EQ(Identify("half.bmp"), "210 x 130");
+    // Rendering puts the scroll position back.
+    EXPECT_EQ(m_viewport.GetScrollPosition(), CPoint(0, 0));
+}
+
+TEST_F(ChartOutputTest, FailedFilesAreReportedWithTheirReason)
+{
+    struct Case {
+        CSize canvas;
+        const char* base;
+        const char* key;
+        std::string message;
+    };
+    const Case cases[] = {
+        {CSize(420, 260), "missing/tree", "OutPutBmp",
+         "Unable to create the output file missing/tree.BMP\nThe file cannot be written."},
+        {CSize(420, 260), "missing/tree", "OutPutQRD",
+         "Unable to create the output file missing/tree.QRD\nThe file cannot be written."},
+        {CSize(70000, 100), "wide", "OutPutJpg",
+         "Unable to create the output file wide.JPG\nA JPEG picture holds at most 65500 pixels a side; the chart is "
+         "70000 x 100."},
+        {CSize(20000, 15000), "huge", "OutPutBmp",
+         "Unable to create the output file huge.BMP\nA picture of 20000 x 15000 pixels is larger than the 768 "
+         "megabytes this program renders at once."},
+        // A damaged chart's canvas is measured, not mapped.
+        {CSize(2000000000, 2000000000), "damaged", "OutPutJpg",
+         "Unable to create the output file damaged.JPG\nA JPEG picture holds at most 65500 pixels a side; the chart is "
+         "2000000000 x 2000000000."},
+    };
+    for (const Case& c : cases) {
+        m_doc.GetModel().SetSize(c.canvas.cx, c.canvas.cy);
+        quorrel_test::WriteCommandFile("run.qrc", std::string("OUTPUT=") + c.base + "\r\n" + c.key + "=TRUE\r\n");
+        MessageRecorder messages;
+        const int before = MessageBox::ShownCount();
+        m_output.WriteOutputFiles(CommandFile("run.qrc"));
+        EXPECT_EQ(messages.texts, Texts{c.message});
+        // Every message counts against an unattended run's exit status.
+        EXPECT_EQ(MessageBox::ShownCount(), before + 1);
+    }
+    EXPECT_FALSE(std::filesystem::exists("wide.JPG"));
+    EXPECT_FALSE(std::filesystem::exists("huge.BMP"));
+}
+
+TEST_F(ChartOutputTest, SaveAsKnowsOnlyTheThreeUpperCaseTypes)
+{
+    for (const char* type : {"bmp", "JPEG", "PNG", ""})
+        EXPECT_FALSE(m_output.SaveAs("any.file", type)) << type;
+    EXPECT_FALSE(std::filesystem::exists("any.file"));
+}
+
+TEST(ChartOutput, MemoryEstimateIsKilobytesOfTheLogicalCanvas)
+{
+    const std::array<std::pair<CSize, long>, 3> cases = {{
+        {CSize(15000, 15000), 659179},
+        {CSize(1000, 1000), 2929},
+        {CSize(60000, 60000), 10546875},
+    }};
+    for (const auto& [size, kilobytes] : cases)
+        EXPECT_EQ(CQuorrelViewport::MemoryEstimateText(size),
+                  "Attempting to build a " + std::to_string(kilobytes) + " Kilo byte uncompressed image.");
+
+    CODModel model;
+    model.SetSize(15000, 15000);
+    CQuorrelViewport viewport;
+    viewport.SetModel(&model);
+    ASSERT_TRUE(viewport.SetMagnification(10, 10));
+    RecordingStatusBarHost host;
+    SECDib dib;
+    ASSERT_TRUE(viewport.RenderToImage(dib)) << viewport.GetRenderError();
+    EXPECT_EQ(dib.GetWidth(), 1500);
+    // From the logical size, not the zoomed picture.
+    EXPECT_NE(std::find(host.texts.begin(), host.texts.end(),
+                        "Attempting to build a 659179 Kilo byte uncompressed image."),
+              host.texts.end());
+}
+
+TEST(ChartOutput, ScaleDrawingMovesTopLeftsAndScalesOwnFonts)
+{
+    CQuorrelDoc doc;
+    CODModel& model = doc.GetModel();
+    CIndiBox* box = AddBox(model, 100, 40, {"Ann Smith", "b. 1900"});
+    CODFontProperties font;
+    font.SetPointSize(10);
+    box->AddProperty(font);
+    CIndiBox* small = AddBox(model, 301, 3, {"Bo"});
+    font.SetPointSize(2);
+    small->AddProperty(font);
+    const int width = box->GetBounds().Width();
+    CQuorrelViewport viewport;
+    viewport.SetModel(&model);
+    ChartOutput output(&viewport);
+
+    output.ScaleDrawing(1.25F);
+    EXPECT_EQ(box->GetBounds().TopLeft(), CPoint(125, 50));
+    EXPECT_EQ(dynamic_cast<const CODFontProperties*>(box->GetProperty(OD_PROP_FONT, false))->GetPointSize(), 12);
+    EXPECT_GT(box->GetBounds().Width(), width);
+    EXPECT_EQ(small->GetBounds().TopLeft(), CPoint(376, 4));
+
+    output.ScaleDrawing(0.5F);
+    EXPECT_EQ(box->GetBounds().TopLeft(), CPoint(63, 25));
+    EXPECT_EQ(dynamic_cast<const CODFontProperties*>(box->GetProperty(OD_PROP_FONT, false))->GetPointSize(), 6);
+    // Never below 2 points.
+    EXPECT_EQ(dynamic_cast<const CODFontProperties*>(small->GetProperty(OD_PROP_FONT, false))->GetPointSize(), 2);
+}
+
+TEST(QuorrelViewport, SwitchesComeFromTheSettingsAndGoBack)
+{
+    {
+        CQuorrelViewport fresh;
+        EXPECT_TRUE(fresh.m_bCutMarksVisible);
+        EXPECT_FALSE(fresh.m_bSnapToGrid);
+        EXPECT_FALSE(fresh.m_bAngleSnap);
+        EXPECT_TRUE(fresh.m_bGridVisible);
+        EXPECT_TRUE(fresh.m_bPagesVisible);
+        EXPECT_FALSE(fresh.m_bRulersVisible);
+        EXPECT_EQ(fresh.m_nUnitOfMeasure, 1);
+        fresh.m_bGridVisible = false;
+        fresh.m_bSnapToGrid = true;
+        fresh.m_nUnitOfMeasure = 4;
+    }
+    EXPECT_EQ(AppSettings::GetInt("Switch", "GridVisible", -1), 0);
+    EXPECT_EQ(AppSettings::GetInt("Switch", "SnapToGrid", -1), 1);
+    EXPECT_EQ(AppSettings::GetInt("Settings", "UnitsOfMeasure", -1), 4);
+    CQuorrelViewport next;
+    EXPECT_FALSE(next.m_bGridVisible);
+    EXPECT_TRUE(next.m_bSnapToGrid);
+    EXPECT_EQ(next.m_nUnitOfMeasure, 4);
+    next.m_bGridVisible = true;
+    next.m_bSnapToGrid = false;
+    next.m_nUnitOfMeasure = 1;
+}
+
+TEST(QuorrelViewport, ZoomIsLimitedToTenToAThousandPercent)
+{
+    CQuorrelViewport viewport;
+    EXPECT_FALSE(viewport.SetMagnification(2000, 2000));
+    EXPECT_FALSE(viewport.SetMagnification(9, 100));
+    EXPECT_EQ(viewport.GetMagnification(), CSize(100, 100));
+    EXPECT_TRUE(viewport.SetMagnification(10, 10));
+    EXPECT_TRUE(viewport.SetMagnification(1000, 1000));
+    EXPECT_EQ(viewport.GetMagnification(), CSize(1000, 1000));
+}
+
+// Pages of 100 x 80 on a 200 x 160 canvas: 2 x 2 pages.
+TEST(QuorrelViewport, PrintedPagesCarryCutMarksAlongSharedEdges)
+{
+    CODModel model;
+    CODPageSettings& settings = model.GetPageSettings();
+    settings.SetUnits(CODPageSettings::kThousandthsOfInches);
+    settings.SetPaperSize(SIZE{1042, 833});
+    settings.SetMinMargins(RECT{0, 0, 0, 0});
+    settings.SetMargins(RECT{0, 0, 0, 0});
+    model.SetSize(200, 160);
+    CQuorrelViewport viewport;
+    viewport.SetModel(&model);
+    ASSERT_EQ(viewport.GetPageCount(), 4);
+
+    constexpr COLORREF kMark = CQuorrelViewport::kCutMarkColor;
+    const struct {
+        int page;
+        bool left;
+        bool top;
+    } cases[] = {{1, false, false}, {2, true, false}, {3, false, true}, {4, true, true}};
+    for (const auto& c : cases) {
+        const CRect r = viewport.GetPageRect(c.page);
+        // The marks run on past the page by one page length, as printed.
+        // The two pixels at the page's corner could belong to either mark.
+        const RECT corner{r.left, r.top, r.left + 1, r.top + 2};
+        const RECT leftEdge{r.left, r.top + 2, r.left + 1, r.bottom + 80};
+        const RECT topEdge{r.left + 1, r.top + 1, r.right + 100, r.top + 2};
+        quorrel_test::PrintedPage page(400, 400);
+        viewport.DrawPageBoundaries(&page.DC(), r);
+        const int onLeft = page.Count(leftEdge, kMark);
+        const int onTop = page.Count(topEdge, kMark);
+        EXPECT_EQ(onLeft > 0, c.left) << "page " << c.page;
+        EXPECT_EQ(onTop > 0, c.top) << "page " << c.page;
+        EXPECT_EQ(page.Count(RECT{0, 0, 400, 400}, kMark), onLeft + onTop + page.Count(corner, kMark))
+            << "page " << c.page;
+    }
+
+    // Switched off, nothing is printed.
+    viewport.m_bCutMarksVisible = false;
+    quorrel_test::PrintedPage page(400, 400);
+    viewport.DrawPageBoundaries(&page.DC(), viewport.GetPageRect(4));
+    EXPECT_EQ(page.Count(RECT{0, 0, 400, 400}, kMark), 0);
+    viewport.m_bCutMarksVisible = true;
+}
+
+}  // namespace
