@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chartparts/CQuorrelDoc.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -14,7 +16,9 @@ public:
     ~CQuorrelView() override;
 
     CQuorrelController& GetController();
+    CQuorrelDoc& GetDocument() { return m_document; }
 
 private:
+    CQuorrelDoc m_document;  // before the controller, which works on its model
     std::unique_ptr<CQuorrelController> m_pController;
 };
