@@ -1,4 +1,5 @@
 // Runs the built program as a script would, without a display.
+#include "tests/charts/PedigreeProject.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +35,9 @@ Result RunQuorrel(const std::string& arguments, const std::string& extraEnvironm
 
 TEST(QuorrelProgramTest, BatchRunNeedsNoDisplayAndSaysNothingUnlessAsked)
 {
-    WriteCommandFile("tree.qrc", "HideWindows=TRUE\r\nTYPE=Ancestor\r\nOUTPUT=out/tree\r\n");
+    // A chart of two generations from a real project: nothing to report.
+    WriteCommandFile("tree.qrc", "HideWindows=TRUE\r\nTYPE=Ancestor\r\nOUTPUT=out/tree\r\n[database]\r\nfile=" +
+                                     pedigree::ProjectPath() + "\r\nstartperson=15\r\n[Ancestor]\r\ngenerations=2\r\n");
     const Result quiet = RunQuorrel("tree.qrc");
     EXPECT_EQ(quiet.status, 0);
     EXPECT_EQ(quiet.err, "");
@@ -43,8 +46,10 @@ TEST(QuorrelProgramTest, BatchRunNeedsNoDisplayAndSaysNothingUnlessAsked)
     const Result verbose = RunQuorrel("--verbose tree.qrc");
     EXPECT_EQ(verbose.status, 0);
     EXPECT_EQ(verbose.err,
-        "Please Wait....\nStarting Chart\nSizing Chart\nSetting the title\nBuilding Researcher Box\n"
-        "Setting Background\nOutputting Files as Requested\n");
+        "Please Wait....\nStarting Chart\nPlease Wait....\nStarting Ancestor Chart\nOpening Database\n"
+        "Counting People\nSorting the list\nBuilding the boxes\nArranging the boxes\nDrawing the boxes\n"
+        "Connecting the generations together\nCleaning up the paperwork....\nSizing the chart...\n"
+        "Sizing Chart\nSetting the title\nBuilding Researcher Box\nSetting Background\nOutputting Files as Requested\n");
 }
 
 TEST(QuorrelProgramTest, UnknownTypeStillRunsThroughTheDecorations)
