@@ -4,6 +4,7 @@
 #include "chartparts/CIndiBox.h"
 #include "chartparts/Connectors.h"
 #include "chartparts/DefaultPropertySource.h"
+#include "charts/CrossAxisShifts.h"
 #include "data/PersonNode.h"
 #include "data/ProjectDatabase.h"
 #include "engine/CODBoolProperty.h"
@@ -96,80 +97,9 @@ void SetDefaultFont(const CommandFile& file, DefaultPropertySource* pDefaults)
     }
 }
 
-// Shifts along the cross axis, applied lazily: a shift from a node to the end
-// of its generation is recorded once and handed on while the generation is
-// walked, so a pass costs one walk of each generation however many shifts it
-// makes. Every read and every shift of one generation goes forward through the
-// list (up to the siblings of the node last read), which is what makes this
-// equal to adding the shift to every following node at once.
-class CrossAxisShifts {
+class AncestorChart {
 public:
-    CrossAxisShifts(const std::vector<PersonNode*>& list, bool bAlongX,
-                    const std::map<int, std::pair<std::size_t, std::size_t>>& ranges)
-        : m_list(list), m_bAlongX(bAlongX), m_ranges(ranges), m_pending(list.size(), 0)
-    {
-        for (const auto& [generation, range] : ranges)
-            m_walks[generation] = Walk{range.first, 0};
-    }
-
-    int Read(std::size_t index)
-    {
-        WalkTo(m_list[index]->m_nGeneration, index + 1);
-        return Cross(index);
-    }
-
-    void Shift(std::size_t index, int delta)
-    {
-        const int generation = m_list[index]->m_nGeneration;
-        Walk& walk = m_walks[generation];
-        if (index >= walk.next) {
-            m_pending[index] += delta;
-            return;
-        }
-        for (std::size_t i = index; i < walk.next; ++i)
-            Cross(i) += delta;
-        if (walk.next < m_ranges.at(generation).second)
-            m_pending[walk.next] += delta;
-    }
-
-    // Hands every recorded shift of the generation to its nodes.
-    void Settle(int generation)
-    {
-        const auto range = m_ranges.find(generation);
-        if (range == m_ranges.end())
-            return;
-        WalkTo(generation, range->second.second);
-        m_walks[generation] = Walk{range->second.first, 0};
-    }
-
-private:
-    struct Walk {
-        std::size_t next = 0;  // first node not yet given the running shift
-        int running = 0;
-    };
-
-    int& Cross(std::size_t index) { return m_bAlongX ? m_list[index]->m_nX : m_list[index]->m_nY; }
-
-    void WalkTo(int generation, std::size_t end)
-    {
-        Walk& walk = m_walks[generation];
-        for (; walk.next < end; ++walk.next) {
-            walk.running += m_pending[walk.next];
-            m_pending[walk.next] = 0;
-            Cross(walk.next) += walk.running;
-        }
-    }
-
-    const std::vector<PersonNode*>& m_list;
-    bool m_bAlongX;
-    const std::map<int, std::pair<std::size_t, std::size_t>>& m_ranges;
-    std::vector<int> m_pending;
-    std::map<int, Walk> m_walks;
-};
-
-class AncestorLayout {
-public:
-    AncestorLayout(const CommandFile& file, CODModel& model)
+    AncestorChart(const CommandFile& file, CODModel& model)
         : m_file(file)
         , m_model(model)
         , m_direction(ReadDirection(file))
@@ -533,7 +463,7 @@ private:
     std::vector<std::unique_ptr<PersonNode>> m_owned;  // every node made
     std::vector<PersonNode*> m_list;
     std::map<int, GenerationEntry> m_table;
-    std::map<int, std::pair<std::size_t, std::size_t>> m_ranges;  // generation -> [first, end) in m_list
+    CrossAxisShifts::Ranges m_ranges;  // each generation's [first, end) in m_list
     std::unordered_map<int, std::size_t> m_firstOfNumber;
     std::unordered_map<const PersonNode*, std::size_t> m_indexOf;
     std::vector<std::unique_ptr<CIndiBox>> m_boxes;  // until the model takes them
@@ -544,6 +474,6 @@ private:
 
 CIndiBox* BuildAncestorChart(const CommandFile& file, CODModel& model, DefaultPropertySource* pDefaults)
 {
-    AncestorLayout layout(file, model);
-    return layout.Build(pDefaults);
+    AncestorChart chart(file, model);
+    return chart.Build(pDefaults);
 }
