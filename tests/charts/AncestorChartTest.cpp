@@ -277,14 +277,20 @@ TEST(AncestorChart, SetsTheDefaultFont)
 // lines must reach from each child to its parents, and no box may hide another.
 TEST(AncestorChart, DrawsBoxesAndLines)
 {
-    for (const char* direction : {"RIGHT", "DOWN"}) {
+    const struct {
+        const char* direction;
+        int towardParents;  // port of the child's box
+    } cases[] = {{"RIGHT", 1}, {"LEFT", 0}, {"DOWN", 3}, {"UP", 2}};
+    for (const auto& [direction, towardParents] : cases) {
         SCOPED_TRACE(direction);
         const Chart chart(CommandFileWith(pedigree::Paul, std::string("[Ancestor]\ngenerations=4\nProcessSibling=TRUE\n"
                                                                       "linecolor=0 0 255\nSiblingLineColor=255 0 0\n"
                                                                       "Direction=") +
                                                           direction + "\n" + kLayout));
+        // UP starts the oldest row above the top margin: draw from the content's corner.
         const CRect content = chart.model.GetComponentsBounds();
-        quorrel_test::DibCanvas canvas(content.right + 20, content.bottom + 20);
+        quorrel_test::DibCanvas canvas(content.Width() + 40, content.Height() + 40);
+        canvas.DC().SetWindowOrg(content.left - 20, content.top - 20);
         for (int i = 0; i < chart.model.GetChildCount(); ++i)
             chart.model.GetChild(i)->Draw(&canvas.DC());
         canvas.SaveIfAsked(std::string("ancestor-") + direction);
@@ -296,10 +302,11 @@ TEST(AncestorChart, DrawsBoxesAndLines)
                     << chart.Names()[i] << " and " << chart.Names()[j];
             }
         // Blue generation lines run between each connection point and the child's box.
-        const CPoint paul = chart.boxes[1]->GetPort(std::string(direction) == "RIGHT" ? 1 : 3)->GetPosition();
+        const CPoint paul = chart.boxes[1]->GetPort(towardParents)->GetPosition();
         const CPoint joint = chart.points[1]->GetPort(0)->GetPosition();
-        const CRect between(std::min(paul.x, joint.x) - 1, std::min(paul.y, joint.y) - 1,
-                            std::max(paul.x, joint.x) + 2, std::max(paul.y, joint.y) + 2);
+        const CPoint shift(20 - content.left, 20 - content.top);  // logical to device
+        const CRect between(std::min(paul.x, joint.x) - 1 + shift.x, std::min(paul.y, joint.y) - 1 + shift.y,
+                            std::max(paul.x, joint.x) + 2 + shift.x, std::max(paul.y, joint.y) + 2 + shift.y);
         EXPECT_GT(canvas.Count(between, RGB(0, 0, 255)), 10);
         EXPECT_GT(canvas.Count(CRect(0, 0, canvas.Width(), canvas.Height()), RGB(255, 0, 0)), 10);
     }
