@@ -4,6 +4,8 @@
 #include "app/CQuorrelApp.h"
 #include "app/CQuorrelView.h"
 #include "chartparts/ChartOutput.h"
+#include "charts/AncestorChart.h"
+#include "charts/ChartDecorations.h"
 #include "platform/ResourceStrings.h"
 #include "platform/StatusBarProgress.h"
 #include "platform/CommandFile.h"
@@ -81,13 +83,37 @@ void CQuorrelController::RunCommandFile(const std::string& strCommandFile)
 }
 
 void CQuorrelController::BuildFanChart(CommandFile&) {}
-void CQuorrelController::BuildAncestorChart(CommandFile&) {}
 void CQuorrelController::BuildHourglassChart(CommandFile&) {}
 void CQuorrelController::BuildDescendantChart(CommandFile&) {}
-void CQuorrelController::FitCanvasToChart() {}
-void CQuorrelController::BuildTitle(CommandFile&) {}
-void CQuorrelController::BuildResearcherBox(CommandFile&) {}
-void CQuorrelController::BuildBackground(CommandFile&) {}
+void CQuorrelController::BuildAncestorChart(CommandFile& commandFile)
+{
+    if (CODModel* model = Model())
+        ::BuildAncestorChart(commandFile, *model, GetViewport());
+}
+
+void CQuorrelController::FitCanvasToChart()
+{
+    if (CODModel* model = Model())
+        ChartDecorations::FitCanvasToChart(*model);
+}
+
+void CQuorrelController::BuildTitle(CommandFile& commandFile)
+{
+    if (CODModel* model = Model())
+        ChartDecorations::BuildTitle(commandFile, *model);
+}
+
+void CQuorrelController::BuildResearcherBox(CommandFile& commandFile)
+{
+    if (CODModel* model = Model())
+        ChartDecorations::BuildResearcherBox(commandFile, *model);
+}
+
+void CQuorrelController::BuildBackground(CommandFile& commandFile)
+{
+    if (CODModel* model = Model())
+        ChartDecorations::BuildBackground(commandFile, *model);
+}
 
 void CQuorrelController::WriteOutputFiles(CommandFile& commandFile)
 {
@@ -132,6 +158,11 @@ int CQuorrelController::BatchExitStatus()
 {
     // Every message box reports an error; a script must be able to tell a failed chart.
     return MessageBox::ShownCount() == 0 ? 0 : 1;
+}
+
+CODModel* CQuorrelController::Model()
+{
+    return m_pView != nullptr ? &m_pView->GetDocument().GetModel() : nullptr;
 }
 
 void CQuorrelController::RepaintView()

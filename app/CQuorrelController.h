@@ -2,13 +2,13 @@
 
 #include <string>
 
+class CODModel;
 class CommandFile;
 class CQuorrelView;
 class CQuorrelViewport;
 
 // The program's controller of one chart view: runs a command file into the chart
-// and owns the steps of that run. The builders and decorations fill in their
-// steps; until they exist each step passes.
+// and owns the steps of that run. Steps whose builders do not exist yet pass.
 class CQuorrelController {
 public:
     explicit CQuorrelController(CQuorrelView* pView);
@@ -46,6 +46,8 @@ public:
     static int BatchExitStatus();
 
 private:
+    // The chart's model; none without a view.
+    CODModel* Model();
     void RepaintView();
     void HideWindows();
 

@@ -22,7 +22,7 @@ public:
     CQuorrelViewport& GetViewport() { return m_viewport; }
 
 private:
-    CQuorrelDoc m_document;
+    CQuorrelDoc m_document;  // before the controller, which works on its model
     CQuorrelViewport m_viewport;
     std::unique_ptr<CQuorrelController> m_pController;
 };

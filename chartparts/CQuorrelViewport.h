@@ -44,6 +44,10 @@ public:
     {
         return CODDrawingViewport::GetDefaultProperties();
     }
+    std::vector<CODProperty*> EditDefaultProperties() override
+    {
+        return CODDrawingViewport::EditDefaultProperties();
+    }
 
     bool m_bCutMarksVisible = true;
     bool m_bRulersVisible = false;

@@ -10,4 +10,6 @@ class DefaultPropertySource {
 public:
     virtual ~DefaultPropertySource() = default;
     virtual std::vector<const CODProperty*> GetDefaultProperties() const = 0;
+    // The same properties for a chart run to change; a fixed set offers none.
+    virtual std::vector<CODProperty*> EditDefaultProperties() { return {}; }
 };

@@ -287,6 +287,14 @@ std::vector<const CODProperty*> CODDrawingViewport::GetDefaultProperties() const
     return properties;
 }
 
+std::vector<CODProperty*> CODDrawingViewport::EditDefaultProperties()
+{
+    std::vector<CODProperty*> properties;
+    for (const auto& property : m_defaultProperties)
+        properties.push_back(property.get());
+    return properties;
+}
+
 const CODProperty* CODDrawingViewport::GetDefaultProperty(int nId) const
 {
     for (const auto& property : m_defaultProperties)

@@ -82,6 +82,8 @@ public:
 
     // Properties new components receive.
     std::vector<const CODProperty*> GetDefaultProperties() const;
+    // The same set, for a chart run that sets the view's default font.
+    std::vector<CODProperty*> EditDefaultProperties();
     const CODProperty* GetDefaultProperty(int nId) const;
 
     bool m_bAngleSnap = true;

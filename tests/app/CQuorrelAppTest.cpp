@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/QtStatusBarHost.h"
 #include "platform/QuitMessage.h"
+#include "tests/charts/PedigreeProject.h"
 #include "tests/support/TestFiles.h"
 
 #include <QAction>
@@ -211,7 +212,9 @@ TEST_F(QuorrelAppTest, NoFileOpensOneEmptyChartWindow)
 
 TEST_F(QuorrelAppTest, CommandFileRunsInTheNewChartWindow)
 {
-    quorrel_test::WriteFile("Tree.QRC", "[CHART]\nTYPE=ANCESTOR\n");
+    // A real chart, so the run reports nothing.
+    quorrel_test::WriteFile("Tree.QRC", "[CHART]\nTYPE=ANCESTOR\n[database]\nfile=" + pedigree::ProjectPath() +
+                                            "\nstartperson=1\n[Ancestor]\ngenerations=2\n");
     CQuorrelApp app(CommandLine({"Tree.QRC"}));
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(app.m_strCommandFile, "Tree.QRC");

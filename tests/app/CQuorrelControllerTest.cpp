@@ -1,11 +1,16 @@
 #include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
+#include "chartparts/CIndiBox.h"
+#include "engine/CODFontProperties.h"
 #include "engine/CODRectComponent.h"
+#include "engine/PropertyIds.h"
+#include "engine/CODTextComponent.h"
 #include "images/SECDib.h"
 #include "platform/CommandFile.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitMessage.h"
 #include "platform/WaitCursor.h"
+#include "tests/charts/PedigreeProject.h"
 #include "tests/support/RecordingStatusBarHost.h"
 #include "tests/support/TestFiles.h"
 
@@ -114,6 +119,46 @@ TEST(QuorrelControllerTest, MissingCommandFileStillDecorates)
     for (const std::string& text : Decorations(false, false))
         expected.push_back(text);
     EXPECT_EQ(host.texts, expected);
+}
+
+// The whole run into the view's chart: the boxes first, then the title and
+// the researcher box, the canvas around all of them and the background under it.
+TEST(QuorrelControllerTest, RunBuildsAndDecoratesTheChart)
+{
+    const std::string path = pedigree::CommandFileWith(pedigree::Kid,
+        "[CHART]\nTYPE=Ancestor\n[Ancestor]\ngenerations=3\nGenerationGap=40\nLeftGap=10\nTopGap=10\n"
+        "DefFont=Courier New\nDefFontSize=11\n"
+        "[Title]\nText=Kid's ancestors\nLocationX=300\nLocationY=5\n[Researcher]\nText1=A. Lee\n"
+        "location=UPPERRIGHT\n[Background]\ntype=COLOR\ncolor=250 250 210\n");
+    RecordingStatusBarHost host;
+    CQuorrelView view;
+    view.GetController().RunCommandFile(path);
+
+    const CQuorrelModel& model = view.GetDocument().GetModel();
+    int boxes = 0;
+    int chartRight = 0;  // the canvas is fitted to the chart before the title comes
+    for (int i = 0; i < model.GetChildCount(); ++i) {
+        if (model.GetChild(i)->GetName() != CIndiBox::kBoxName)
+            continue;
+        ++boxes;
+        chartRight = std::max(chartRight, model.GetChild(i)->GetBounds().right);
+    }
+    EXPECT_EQ(boxes, 3);
+    ASSERT_GE(model.GetChildCount(), 2);
+    const CODComponent* title = model.GetChild(model.GetChildCount() - 2);
+    ASSERT_NE(dynamic_cast<const CODTextComponent*>(title), nullptr);
+    const CODComponent* researcher = model.GetChild(model.GetChildCount() - 1);
+    EXPECT_EQ(researcher->GetName(), "Researcher Box");
+    EXPECT_EQ(researcher->GetBounds().left, chartRight + 20 + 10);
+    EXPECT_EQ(model.GetSize().cx, researcher->GetBounds().right + 20);
+    ASSERT_NE(model.GetBackground(), nullptr);
+    EXPECT_EQ(model.GetBackground()->GetBounds(), CRect(0, 0, model.GetSize().cx, model.GetSize().cy));
+
+    // The chart sets the view's default font, which later inserted text takes.
+    const auto* font = dynamic_cast<const CODFontProperties*>(view.GetViewport().GetDefaultProperty(OD_PROP_FONT));
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(font->GetFaceName(), "Courier New");
+    EXPECT_EQ(font->GetPointSize(), 11);
 }
 
 TEST(QuorrelControllerTest, BatchRunHidesTheViewAndQuitsWithTheErrorStatus)

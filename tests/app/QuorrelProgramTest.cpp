@@ -1,5 +1,6 @@
 // Runs the built program as a script would, without a display.
 #include "chartparts/CQuorrelDoc.h"
+#include "tests/charts/PedigreeProject.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +38,9 @@ Result RunQuorrel(const std::string& arguments, const std::string& extraEnvironm
 
 TEST(QuorrelProgramTest, BatchRunNeedsNoDisplayAndSaysNothingUnlessAsked)
 {
-    WriteCommandFile("tree.qrc", "HideWindows=TRUE\r\nTYPE=Ancestor\r\nOUTPUT=out/tree\r\n");
+    // A chart of two generations from a real project: nothing to report.
+    WriteCommandFile("tree.qrc", "HideWindows=TRUE\r\nTYPE=Ancestor\r\nOUTPUT=out/tree\r\n[database]\r\nfile=" +
+                                     pedigree::ProjectPath() + "\r\nstartperson=15\r\n[Ancestor]\r\ngenerations=2\r\n");
     const Result quiet = RunQuorrel("tree.qrc");
     EXPECT_EQ(quiet.status, 0);
     EXPECT_EQ(quiet.err, "");
@@ -46,20 +49,25 @@ TEST(QuorrelProgramTest, BatchRunNeedsNoDisplayAndSaysNothingUnlessAsked)
     const Result verbose = RunQuorrel("--verbose tree.qrc");
     EXPECT_EQ(verbose.status, 0);
     EXPECT_EQ(verbose.err,
-        "Please Wait....\nStarting Chart\nSizing Chart\nSetting the title\nBuilding Researcher Box\n"
-        "Setting Background\nOutputting Files as Requested\nPlease Wait....\n");
+        "Please Wait....\nStarting Chart\nPlease Wait....\nStarting Ancestor Chart\nOpening Database\n"
+        "Counting People\nSorting the list\nBuilding the boxes\nArranging the boxes\nDrawing the boxes\n"
+        "Connecting the generations together\nCleaning up the paperwork....\nSizing the chart...\n"
+        "Sizing Chart\nSetting the title\nBuilding Researcher Box\nSetting Background\nOutputting Files as Requested\n"
+        "Please Wait....\n");
 }
 
 TEST(QuorrelProgramTest, BatchRunWritesTheChartFileAndFailsWhenItCannot)
 {
     std::filesystem::create_directory("out");
-    WriteCommandFile("tree.qrc", "HideWindows=TRUE\r\nTYPE=Ancestor\r\nOUTPUT=out/tree\r\nOutPutQRD=TRUE\r\n");
+    WriteCommandFile("tree.qrc", "HideWindows=TRUE\r\nTYPE=Ancestor\r\nOUTPUT=out/tree\r\nOutPutQRD=TRUE\r\n[database]\r\nfile="
+                                     + pedigree::ProjectPath() + "\r\nstartperson=15\r\n[Ancestor]\r\ngenerations=2\r\n");
     const Result written = RunQuorrel("tree.qrc");
     EXPECT_EQ(written.status, 0) << written.err;
     CQuorrelDoc doc;
     std::string error;
     ASSERT_TRUE(doc.OnOpenDocument("out/tree.QRD", error)) << error;
     EXPECT_EQ(doc.GetModel().GetType(), "out/tree.QRD");
+    EXPECT_GE(doc.GetModel().GetChildCount(), 3) << "the child and both parents";
 
     // A failed output file is a failed run, not a silent success.
     WriteCommandFile("lost.qrc", "HideWindows=TRUE\r\nOUTPUT=missing/tree\r\nOutPutQRD=TRUE\r\n");

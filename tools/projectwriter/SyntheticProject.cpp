@@ -103,3 +103,35 @@ void BuildSyntheticProject(ProjectWriter& writer, const SyntheticSizes& sizes)
                                .primary = first});
     }
 }
+
+void BuildPedigreeProject(ProjectWriter& writer, int generations)
+{
+    constexpr int kBirth = 1;
+    constexpr int kDeath = 2;
+    constexpr int kYearsPerGeneration = 25;
+    constexpr int kNewestBirth = 1950;
+    constexpr int kLifetime = 60;
+    writer.AddTagType({.number = kBirth, .name = "Birth", .admin = 4, .abbrev = "b."});
+    writer.AddTagType({.number = kDeath, .name = "Death", .admin = 5, .abbrev = "d."});
+    const int persons = (1 << generations) - 1;
+    const int parents = persons / 2;  // those below the oldest generation
+    for (int p = 1, depth = 0; p <= persons; ++p) {
+        if ((p & (p - 1)) == 0 && p > 1)
+            ++depth;
+        const int year = kNewestBirth - depth * kYearsPerGeneration;
+        writer.AddPerson({.number = p,
+                          .sex = p % 2 == 0 || p == 1 ? "M" : "F",
+                          .birth = StoredDate::Exact(year, p % 12 + 1, p % 28 + 1),
+                          .father = p <= parents ? 2 * p : 0,
+                          .mother = p <= parents ? 2 * p + 1 : 0});
+        writer.AddName({.person = p, .parts = {Numbered("Surname", p / 4), "", Numbered("Given", p), ""}});
+        if (p <= parents) {
+            writer.AddParentLink({.child = p, .parent = 2 * p, .surety = "3", .primary = true});
+            writer.AddParentLink({.child = p, .parent = 2 * p + 1, .surety = "3", .primary = true});
+        }
+        const int birth = writer.AddEvent({.type = kBirth, .per1 = p, .date = StoredDate::Exact(year), .place = 0});
+        writer.AddParticipant({.person = p, .event = birth});
+        const int death = writer.AddEvent({.type = kDeath, .per1 = p, .date = StoredDate::Exact(year + kLifetime)});
+        writer.AddParticipant({.person = p, .event = death});
+    }
+}

@@ -20,3 +20,8 @@ struct SyntheticSizes {
 };
 
 void BuildSyntheticProject(ProjectWriter& writer, const SyntheticSizes& sizes);
+
+// A full pedigree of the given depth: person n has father 2n and mother
+// 2n + 1 up to the oldest generation, each with a name, a birth and a death.
+// Person 1 is the youngest; 2^generations - 1 persons in all.
+void BuildPedigreeProject(ProjectWriter& writer, int generations);

@@ -1,0 +1,479 @@
+#include "charts/AncestorChart.h"
+
+#include "chartparts/BoxSettings.h"
+#include "chartparts/CIndiBox.h"
+#include "chartparts/Connectors.h"
+#include "chartparts/DefaultPropertySource.h"
+#include "charts/CrossAxisShifts.h"
+#include "data/PersonNode.h"
+#include "data/ProjectDatabase.h"
+#include "engine/CODBoolProperty.h"
+#include "engine/CODFontProperties.h"
+#include "engine/CODLineProperties.h"
+#include "engine/CODModel.h"
+#include "engine/CODPortComponent.h"
+#include "engine/PropertyIds.h"
+#include "platform/CommandFile.h"
+#include "platform/MessageBox.h"
+#include "platform/ResourceStrings.h"
+#include "platform/StatusBarProgress.h"
+#include "platform/TextCodec.h"
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <new>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+constexpr const char* kSection = "Ancestor";
+constexpr const char* kInsufficientMemory = "Insufficient Memory to build chart..";
+constexpr int kDefaultFontSize = 8;
+constexpr int kLargestLineStyle = 4;  // PS_DASHDOTDOT
+// The sibling connector sits 39 % of the generation gap beside its boxes.
+constexpr int kSiblingOffsetPercent = 39;
+constexpr int kPercent = 100;
+
+enum PortSide { kLeft = 0, kRight = 1, kTop = 2, kBottom = 3 };
+
+struct DirectionInfo {
+    const char* name;
+    ConnectDirection code;
+    PortSide towardParents;
+    PortSide towardChild;
+};
+
+constexpr DirectionInfo kDirections[] = {
+    {"RIGHT", ConnectDirection::Right, kRight, kLeft},
+    {"LEFT", ConnectDirection::Left, kLeft, kRight},
+    {"DOWN", ConnectDirection::Below, kBottom, kTop},
+    {"UP", ConnectDirection::Above, kTop, kBottom},
+};
+
+const DirectionInfo& ReadDirection(const CommandFile& file)
+{
+    const std::string name = TextCodec::ToUpper(file.GetString(kSection, "Direction"));
+    for (const DirectionInfo& direction : kDirections)
+        if (name == direction.name)
+            return direction;
+    return kDirections[0];
+}
+
+struct GenerationEntry {
+    int count = 0;
+    int position = 0;  // on the generation axis
+    int extent = 0;    // row height, DOWN and UP only
+};
+
+CODLineProperties ReadLine(const CommandFile& file, const char* colorKey, const char* widthKey, const char* styleKey)
+{
+    CODLineProperties line;
+    line.SetTransparent(0);
+    line.SetColor(file.GetColor(kSection, colorKey));
+    if (const int width = file.GetInt(kSection, widthKey); width >= 0)
+        line.SetWidth(width);
+    if (const int style = file.GetInt(kSection, styleKey); style >= 0 && style <= kLargestLineStyle)
+        line.SetStyle(style);
+    return line;
+}
+
+void SetDefaultFont(const CommandFile& file, DefaultPropertySource* pDefaults)
+{
+    if (pDefaults == nullptr)
+        return;
+    int size = file.GetInt(kSection, "DefFontSize");
+    if (size == 0)
+        size = kDefaultFontSize;
+    for (CODProperty* property : pDefaults->EditDefaultProperties()) {
+        auto* font = dynamic_cast<CODFontProperties*>(property);
+        if (font == nullptr)
+            continue;
+        font->SetFaceName(file.GetString(kSection, "DefFont"));
+        font->SetPointSize(size);
+        font->SetColor(file.GetColor(kSection, "DefFontColor"));
+    }
+}
+
+class AncestorChart {
+public:
+    AncestorChart(const CommandFile& file, CODModel& model)
+        : m_file(file)
+        , m_model(model)
+        , m_direction(ReadDirection(file))
+        , m_bVertical(m_direction.code == ConnectDirection::Below || m_direction.code == ConnectDirection::Above)
+        , m_progress(IDS_PLEASE_WAIT, true)
+    {
+        m_progress.SetText("Starting Ancestor Chart");
+        m_nGenerations = file.GetInt(kSection, "generations");
+        m_nBoxWidth = file.GetInt("Box", "Width");
+        m_nBoxHeight = file.GetInt("Box", "Height");
+        m_bSiblings = file.GetBool(kSection, "ProcessSibling");
+        m_nGenerationGap = file.GetInt(kSection, "GenerationGap");
+        m_nLeftGap = file.GetInt(kSection, "LeftGap");
+        m_nTopGap = file.GetInt(kSection, "TopGap");
+        m_nBoxGap = file.GetInt(kSection, "BoxGap");
+        m_nStartPerson = file.GetLong("database", "startperson");
+    }
+
+    CIndiBox* Build(DefaultPropertySource* pDefaults)
+    {
+        SetDefaultFont(m_file, pDefaults);
+        m_progress.SetText("Opening Database");
+        ProjectDatabase database(m_file.GetString("database", "file"));
+        database.Open();
+        database.LoadOptions(m_file);
+        if (!database.ReadPerson(m_nStartPerson))
+            return nullptr;
+        try {
+            Collect(database);
+            PlaceGenerations();
+            CountPeople();
+            Sort(database);
+            MakeBoxes(database);
+            Arrange();
+            Draw();
+            Connect();
+        } catch (const std::bad_alloc&) {
+            MessageBox::Show(kInsufficientMemory);
+            return nullptr;
+        }
+        m_progress.SetText("Cleaning up the paperwork....");
+        m_progress.SetRange(static_cast<int>(m_list.size()));
+        for (std::unique_ptr<PersonNode>& node : m_owned) {
+            m_progress.Step();
+            node.reset();
+        }
+        m_progress.SetText("Sizing the chart...");
+        m_progress.SetPos(0);
+        return m_pResult;
+    }
+
+private:
+    PersonNode* NewNode(int generation, int number, std::int32_t id, const char* kind)
+    {
+        auto node = std::make_unique<PersonNode>();
+        node->m_nGeneration = generation;
+        node->m_nNumber = number;
+        node->m_nId = id;
+        node->m_sKind = kind;
+        m_owned.push_back(std::move(node));
+        return m_owned.back().get();
+    }
+
+    void Keep(PersonNode* node, std::string sortKey)
+    {
+        node->m_sSortKey = std::move(sortKey);
+        m_table[node->m_nGeneration].count++;
+        m_list.push_back(node);
+    }
+
+    void Collect(ProjectDatabase& database)
+    {
+        const bool bBlank = m_nStartPerson == 0;
+        std::deque<PersonNode*> queue{NewNode(1, 1, m_nStartPerson, "P")};
+        std::unordered_set<std::int32_t> expanded;
+        m_progress.SetRange(bBlank ? 1 << std::clamp(m_nGenerations, 0, kMaxBlankGenerations)
+                                   : database.GetPersonCount());
+        while (!queue.empty()) {
+            m_progress.Step();
+            PersonNode* node = queue.front();
+            queue.pop_front();
+            if (!bBlank)
+                database.ReadPerson(node->m_nId);
+            const int g = node->m_nGeneration + 1;
+            if (g <= m_nGenerations) {
+                m_nDeepest = std::max(m_nDeepest, g);
+                if (bBlank || expanded.insert(node->m_nId).second) {
+                    const PersonRecord record = database.GetRecord();
+                    if (bBlank || record.m_nMother != 0) {
+                        node->m_pMother = NewNode(g, 2 * node->m_nNumber + 1, record.m_nMother, "S");
+                        queue.push_back(node->m_pMother);
+                    }
+                    if (bBlank || record.m_nFather != 0) {
+                        node->m_pFather = NewNode(g, 2 * node->m_nNumber, record.m_nFather, "M");
+                        node->m_pFather->m_nOtherId = record.m_nMother;
+                        queue.push_back(node->m_pFather);
+                    }
+                } else {
+                    node->m_sKind = "D";
+                }
+            }
+            Keep(node, database.GetBirthSortKey());
+            if (m_bSiblings && !bBlank)
+                AddSiblings(database, *node);
+        }
+        // Only expansions raise the deepest generation; without any the request stands.
+        if (m_nDeepest > 0 && m_nGenerations != m_nDeepest)
+            m_nGenerations = m_nDeepest - 1;
+    }
+
+    void AddSiblings(ProjectDatabase& database, const PersonNode& node)
+    {
+        const int count = database.ReadSiblings();
+        for (int i = 0; i < count; ++i)
+            Keep(NewNode(node.m_nGeneration, node.m_nNumber, database.GetSibling(i), "B"), std::string());
+    }
+
+    void PlaceGenerations()
+    {
+        const int pitch = m_nGenerationGap + m_nBoxWidth;
+        switch (m_direction.code) {
+        case ConnectDirection::Right:
+            m_table[0].position = m_nLeftGap - pitch;
+            for (int g = 1; g <= m_nGenerations; ++g)
+                m_table[g].position = m_table[g - 1].position + pitch;
+            break;
+        case ConnectDirection::Left:
+            m_table[m_nGenerations + 1].position = m_nLeftGap - pitch;
+            for (int g = m_nGenerations; g >= 1; --g)
+                m_table[g].position = m_table[g + 1].position + pitch;
+            break;
+        case ConnectDirection::Below:
+            m_table[0].position = m_nTopGap - m_nGenerationGap;
+            m_table[0].extent = 0;
+            for (int g = 1; g <= m_nGenerations + 1; ++g) {
+                m_table[g].position = m_table[g - 1].position + m_nGenerationGap;
+                m_table[g].extent = m_nBoxHeight;
+            }
+            break;
+        case ConnectDirection::Above:
+            m_table[m_nGenerations + 1].position = m_nTopGap - m_nGenerationGap - m_nBoxHeight;
+            for (int g = m_nGenerations; g >= 1; --g) {
+                m_table[g].position = m_table[g + 1].position + m_nGenerationGap;
+                m_table[g].extent = m_nBoxHeight;
+            }
+            break;
+        }
+    }
+
+    void CountPeople()
+    {
+        m_progress.SetText("Counting People");
+        m_progress.SetRange(static_cast<int>(m_list.size()));
+        int widestCount = -1;
+        for (const auto& [generation, entry] : m_table) {
+            m_progress.Step();
+            if (entry.count >= widestCount) {
+                widestCount = entry.count;
+                m_nWidest = generation;
+            }
+        }
+    }
+
+    void Sort(ProjectDatabase& database)
+    {
+        m_progress.SetText("Sorting the list");
+        for (PersonNode* node : m_list) {
+            database.ReadPerson(node->m_nId);
+            node->m_sSortKey = database.GetBirthSortKey();
+        }
+        std::stable_sort(m_list.begin(), m_list.end(),
+                         [](const PersonNode* a, const PersonNode* b) { return PersonNode::Precedes(*a, *b); });
+        m_nHighest = m_list.empty() ? 0 : m_list.back()->m_nGeneration;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= m_list.size(); ++i) {
+            if (i == m_list.size() || m_list[i]->m_nGeneration != m_list[start]->m_nGeneration) {
+                if (i > start)
+                    m_ranges[m_list[start]->m_nGeneration] = {start, i};
+                start = i;
+            }
+            if (i < m_list.size())
+                m_firstOfNumber.try_emplace(m_list[i]->m_nNumber, i);
+        }
+        for (std::size_t i = 0; i < m_list.size(); ++i)
+            m_indexOf[m_list[i]] = i;
+    }
+
+    void MakeBoxes(ProjectDatabase& database)
+    {
+        m_progress.SetText("Building the boxes");
+        m_progress.SetRange(static_cast<int>(m_list.size()));
+        const BoxSettings settings = BoxSettings::Read(m_file);
+        int cross = m_nTopGap;
+        const PersonNode* previous = nullptr;
+        for (PersonNode* node : m_list) {
+            m_progress.Step();
+            if (previous == nullptr || previous->m_nGeneration != node->m_nGeneration) {
+                cross = m_nTopGap;
+            } else {
+                const CRect last = previous->m_pBox->GetBounds();
+                cross += (m_bVertical ? last.Width() : last.Height()) + m_nBoxGap;
+            }
+            auto box = std::make_unique<CIndiBox>(settings);
+            box->SetPerson(node->m_nId, database, node->m_sKind, node->m_nOtherId);
+            node->m_pBox = box.get();
+            m_boxes.push_back(std::move(box));
+            if (node->m_nId == m_nStartPerson)
+                m_pResult = static_cast<CIndiBox*>(node->m_pBox);
+            GenerationEntry& entry = m_table[node->m_nGeneration];
+            if (m_bVertical) {
+                entry.extent = std::max(entry.extent, node->m_pBox->GetBounds().Height());
+                node->m_nX = cross;
+                node->m_nY = entry.position;
+            } else {
+                node->m_nX = entry.position;
+                node->m_nY = cross;
+            }
+            previous = node;
+        }
+        StackRows();
+    }
+
+    // Rows are separated by the generation gap plus the tallest box of each row between.
+    void StackRows()
+    {
+        if (m_direction.code == ConnectDirection::Below) {
+            for (int g = 1; g <= m_nHighest + 1; ++g)
+                m_table[g].extent += m_table[g - 1].extent;
+            for (PersonNode* node : m_list)
+                node->m_nY += m_table[node->m_nGeneration - 1].extent;
+        } else if (m_direction.code == ConnectDirection::Above) {
+            for (int g = m_nHighest; g >= 1; --g)
+                m_table[g].extent += m_table[g + 1].extent;
+            for (PersonNode* node : m_list)
+                node->m_nY += m_table[node->m_nGeneration + 1].extent;
+        }
+    }
+
+    void Arrange()
+    {
+        m_progress.SetText("Arranging the boxes");
+        CrossAxisShifts shifts(m_list, m_bVertical, m_ranges);
+        const auto pass = [&](int from, int to, int step) {
+            m_progress.SetRange(static_cast<int>(m_list.size()));
+            for (int g = from; step > 0 ? g <= to : g >= to; g += step) {
+                m_progress.Step();
+                CentreParents(shifts, g);
+                shifts.Settle(g);
+                shifts.Settle(g + 1);
+            }
+        };
+        pass(m_nWidest - 1, m_nHighest, 1);
+        pass(m_nHighest, 1, -1);
+        pass(1, m_nHighest, 1);
+    }
+
+    void CentreParents(CrossAxisShifts& shifts, int generation)
+    {
+        const auto range = m_ranges.find(generation);
+        if (range == m_ranges.end())
+            return;
+        for (std::size_t i = range->second.first; i < range->second.second; ++i) {
+            const PersonNode& node = *m_list[i];
+            if (node.m_pFather == nullptr && node.m_pMother == nullptr)
+                continue;
+            const PersonNode* father = node.m_pFather != nullptr ? node.m_pFather : node.m_pMother;
+            const PersonNode* mother = node.m_pMother != nullptr ? node.m_pMother : node.m_pFather;
+            const int cFather = shifts.Read(m_indexOf.at(father));
+            const int cMother = shifts.Read(m_indexOf.at(mother));
+            const int cNode = shifts.Read(i);
+            const int mid = cFather + (cMother - cFather) / 2;
+            if (mid < cNode)
+                shifts.Shift(m_firstOfNumber.at(father->m_nNumber), cNode - mid);
+            else if (mid > cNode)
+                shifts.Shift(m_firstOfNumber.at(node.m_nNumber), mid - cNode);
+        }
+    }
+
+    void Draw()
+    {
+        m_progress.SetText("Drawing the boxes");
+        m_progress.SetRange(static_cast<int>(m_list.size()));
+        // The boxes go to the model in list order; it owns them from here on.
+        for (PersonNode* node : m_list) {
+            m_progress.Step();
+            node->m_pBox->MoveTo(node->m_nX, node->m_nY);
+        }
+        for (std::unique_ptr<CIndiBox>& box : m_boxes) {
+            CIndiBox* pBox = box.release();
+            m_model.AddChild(pBox);
+            // The ports moved with the box; their labels stay where they are.
+            for (int p = 0; p < pBox->GetPortCount(); ++p)
+                pBox->GetPort(p)->AddProperty(CODBoolProperty(OD_PROP_LABEL_SWITCH, 0));
+        }
+        m_boxes.clear();
+    }
+
+    CODPortComponent* Port(const PersonNode& node, PortSide side) const
+    {
+        return static_cast<CODSymbolComponent*>(node.m_pBox)->GetPort(side);
+    }
+
+    void Connect()
+    {
+        if (m_bSiblings) {
+            m_progress.SetText("Connecting the Siblings to one another...");
+            const CODLineProperties line = ReadLine(m_file, "SiblingLineColor", "SiblingLineWidth", "SiblingLineStyle");
+            m_progress.SetRange(static_cast<int>(m_list.size()));
+            const int offset = m_nGenerationGap * kSiblingOffsetPercent / kPercent;
+            std::vector<CODPortComponent*> ports;
+            for (std::size_t i = 0; i < m_list.size(); ++i) {
+                m_progress.Step();
+                ports.push_back(Port(*m_list[i], m_direction.towardParents));
+                if (i + 1 == m_list.size() || m_list[i + 1]->m_nNumber != m_list[i]->m_nNumber) {
+                    ConnectThroughPoint(m_model, ports, m_direction.code, offset, line, 0, 0);
+                    ports.clear();
+                }
+            }
+        }
+        m_progress.SetText("Connecting the generations together");
+        const CODLineProperties line = ReadLine(m_file, "linecolor", "linewidth", "LinesStyle");
+        m_progress.SetRange(static_cast<int>(m_list.size()));
+        const bool bUp = m_direction.code == ConnectDirection::Above;
+        const ConnectDirection code = bUp ? ConnectDirection::Above : m_direction.code;
+        const int offset = bUp ? m_nGenerationGap / 2 : m_nGenerationGap / -2;
+        for (const PersonNode* node : m_list) {
+            m_progress.Step();
+            if (node->m_pFather == nullptr && node->m_pMother == nullptr)
+                continue;
+            CODPortComponent* child = Port(*node, m_direction.towardParents);
+            CODPortComponent* father = Port(node->m_pFather != nullptr ? *node->m_pFather : *node->m_pMother,
+                                            m_direction.towardChild);
+            CODPortComponent* mother = Port(node->m_pMother != nullptr ? *node->m_pMother : *node->m_pFather,
+                                            m_direction.towardChild);
+            const CPoint at = child->GetPosition();
+            ConnectThroughPoint(m_model, {father, child, mother}, code, offset, line, at.x, at.y);
+        }
+    }
+
+    static constexpr int kMaxBlankGenerations = 30;  // keeps 2 to that power an int
+
+    const CommandFile& m_file;
+    CODModel& m_model;
+    const DirectionInfo& m_direction;
+    const bool m_bVertical;
+    StatusBarProgress m_progress;
+
+    int m_nGenerations = 0;
+    int m_nBoxWidth = 0;
+    int m_nBoxHeight = 0;
+    bool m_bSiblings = false;
+    int m_nGenerationGap = 0;
+    int m_nLeftGap = 0;
+    int m_nTopGap = 0;
+    int m_nBoxGap = 0;
+    std::int32_t m_nStartPerson = 0;
+
+    int m_nDeepest = 0;
+    int m_nWidest = 0;
+    int m_nHighest = 0;
+    std::vector<std::unique_ptr<PersonNode>> m_owned;  // every node made
+    std::vector<PersonNode*> m_list;
+    std::map<int, GenerationEntry> m_table;
+    CrossAxisShifts::Ranges m_ranges;  // each generation's [first, end) in m_list
+    std::unordered_map<int, std::size_t> m_firstOfNumber;
+    std::unordered_map<const PersonNode*, std::size_t> m_indexOf;
+    std::vector<std::unique_ptr<CIndiBox>> m_boxes;  // until the model takes them
+    CIndiBox* m_pResult = nullptr;
+};
+
+}  // namespace
+
+CIndiBox* BuildAncestorChart(const CommandFile& file, CODModel& model, DefaultPropertySource* pDefaults)
+{
+    AncestorChart chart(file, model);
+    return chart.Build(pDefaults);
+}

@@ -1,0 +1,66 @@
+#include "tests/charts/PedigreeProject.h"
+
+#include "tests/support/TestEnvironment.h"
+#include "tools/projectwriter/ProjectWriter.h"
+
+#include <fstream>
+
+namespace pedigree {
+namespace {
+
+struct Entry {
+    Person person;
+    const char* given;
+    const char* sex;
+    int father;
+    int mother;
+    const char* birthOrder;
+};
+
+constexpr Entry kPeople[] = {
+    {Paul, "Paul", "M", Fred, Mona, "2"}, {Fred, "Fred", "M", Gus, Gina, ""},  {Mona, "Mona", "F", Gus, Hilda, ""},
+    {Gus, "Gus", "M", Otto, Olga, ""},   {Gina, "Gina", "F", 0, 0, ""},       {Hilda, "Hilda", "F", 0, 0, ""},
+    {Otto, "Otto", "M", 0, 0, ""},       {Olga, "Olga", "F", 0, 0, ""},       {Sam, "Sam", "M", Fred, Mona, "3"},
+    {Sue, "Sue", "F", Fred, Mona, "1"},  {Sid, "Sid", "M", Fred, Mona, "4"},  {Tom, "Tom", "M", Fred, 0, ""},
+    {Lone, "Lone", "F", 0, 0, ""},       {Kid, "Kid", "M", Ned, Nan, ""},     {Ned, "Ned", "M", 0, 0, ""},
+    {Nan, "Nan", "F", 0, 0, ""},
+};
+
+std::string Write()
+{
+    ProjectWriter w;
+    for (const Entry& e : kPeople) {
+        w.AddPerson({.number = e.person, .sex = e.sex, .father = e.father, .mother = e.mother,
+                     .birthOrder = e.birthOrder});
+        w.AddName({.person = e.person, .parts = {"Lee", "", e.given, ""}});
+        for (const int parent : {e.father, e.mother})
+            if (parent != 0)
+                w.AddParentLink({.child = e.person, .parent = parent, .surety = "3", .primary = true});
+    }
+    const std::string path = (quorrel_test::TestDirectory() / "PEDIGREE").string();
+    w.Write(path);
+    return path;
+}
+
+}  // namespace
+
+const std::string& ProjectPath()
+{
+    static const std::string path = Write();
+    return path;
+}
+
+std::string CommandFileWith(int startPerson, const std::string& lines)
+{
+    static int count = 0;
+    const std::string path =
+        (quorrel_test::TestDirectory() / ("ancestor" + std::to_string(++count) + ".qrc")).string();
+    std::ofstream(path) << "[database]\nfile=" << ProjectPath() << "\nstartperson=" << startPerson
+                        << "\n[Box]\nWidth=100\nHeight=30\nShadow=FALSE\nlinecolor=0 0 0\nlinewidth=1\n"
+                           "PictureLocation=NONE\nNameFont=Arial\nNameFontSize=8\nNameFontColor=0 0 0\nDetailFontSize=8\n"
+                           "DetailFontColor=0 0 0\nDefaultFillColor=255 255 240\n"
+                        << lines;
+    return path;
+}
+
+}  // namespace pedigree
