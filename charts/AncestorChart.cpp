@@ -32,6 +32,8 @@ namespace {
 constexpr const char* kSection = "Ancestor";
 constexpr const char* kInsufficientMemory = "Insufficient Memory to build chart..";
 constexpr int kDefaultFontSize = 8;
+// The kind of a person drawn already in a nearer place.
+constexpr char kDrawnAlready = 'D';
 constexpr int kLargestLineStyle = 4;  // PS_DASHDOTDOT
 // The sibling connector sits 39 % of the generation gap beside its boxes.
 constexpr int kSiblingOffsetPercent = 39;
@@ -198,7 +200,7 @@ private:
                         queue.push_back(node->m_pFather);
                     }
                 } else {
-                    node->m_sKind = "D";
+                    node->m_sKind.assign(1, kDrawnAlready);
                 }
             }
             Keep(node, database.GetBirthSortKey());
