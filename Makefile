@@ -28,14 +28,20 @@ test: deps
 	$(MAKE) build
 	cd $(BUILD) && ctest --output-on-failure -j2
 
-# Every command file of examples/, unattended (no display needed), output in out/.
+# Every command file of examples/, unattended (no display needed), output in out/; each
+# chart file written by this run is listed. The sample command files name the project in build/.
 demo: deps
 	$(MAKE) build
 	@mkdir -p out
 	@status=0; \
 	for f in $$(find examples -maxdepth 1 -type f \( -iname '*.qrc' -o -iname '*.ini' \) | sort); do \
 		echo "demo: $$f"; \
-		$(BUILD)/app/quorrel --verbose "$$f" || { echo "demo: $$f failed" >&2; status=1; }; \
+		base=$$(sed -n 's/^[[:space:]]*OUTPUT[[:space:]]*=[[:space:]]*//Ip' "$$f" | tr -d '\r' | head -n 1); \
+		if [ -n "$$base" ]; then rm -f "$$base.BMP" "$$base.JPG" "$$base.QRD"; fi; \
+		$(BUILD)/app/quorrel "$$f" || { echo "demo: $$f failed" >&2; status=1; }; \
+		for ext in BMP JPG QRD; do \
+			if [ -n "$$base" ] && [ -f "$$base.$$ext" ]; then echo "demo:   wrote $$base.$$ext"; fi; \
+		done; \
 	done; \
 	exit $$status
 

@@ -34,8 +34,13 @@ void CQuorrelController::OnRunCommandFile()
 
 void CQuorrelController::RunCommandFile(const std::string& strCommandFile)
 {
-    CInformationDlg information(m_pView != nullptr ? m_pView->window() : nullptr);
     CommandFile commandFile(strCommandFile);
+    // Unread, every key would be missing and the run would pass for a success.
+    if (!commandFile.CanRead()) {
+        MessageBox::Show("Cannot open the command file " + strCommandFile);
+        return;
+    }
+    CInformationDlg information(m_pView != nullptr ? m_pView->window() : nullptr);
     StatusBarProgress progress(IDS_PLEASE_WAIT, true);
     progress.SetText("Starting Chart");
 
@@ -53,12 +58,16 @@ void CQuorrelController::RunCommandFile(const std::string& strCommandFile)
 
     if (strType == "FANCHART")
         BuildFanChart(commandFile);
-    if (strType == "ANCESTOR")
+    else if (strType == "ANCESTOR")
         BuildAncestorChart(commandFile);
-    if (strType == "HOURGLASS")
+    else if (strType == "HOURGLASS")
         BuildHourglassChart(commandFile);
-    if (strType == "DESCENDANT")
+    else if (strType == "DESCENDANT")
         BuildDescendantChart(commandFile);
+    else if (bHideWindows && !strType.empty())
+        // A script's misspelt type would otherwise write an empty chart and succeed.
+        MessageBox::Show("TYPE " + strType
+            + " names no chart type (FANCHART, ANCESTOR, HOURGLASS or DESCENDANT): no chart is built");
 
     progress.SetText("Sizing Chart");
     FitCanvasToChart();

@@ -61,8 +61,11 @@ int main(int argc, char** argv)
     }
 
     // A batch run needs no display: decide before the application object picks its platform.
-    const bool bUnattended
-        = !cmdInfo.m_strCommandFile.empty() && CommandFile(cmdInfo.m_strCommandFile).GetBool("CHART", "HideWindows");
+    // A command file that cannot be read has no HideWindows to tell: without a display it is a
+    // script's run, which must hear of the missing file and fail.
+    const CommandFile commandFile(cmdInfo.m_strCommandFile);
+    const bool bUnattended = !cmdInfo.m_strCommandFile.empty()
+        && (commandFile.CanRead() ? commandFile.GetBool("CHART", "HideWindows") : !HasDisplay());
     if (bUnattended) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         MessageBox::SetUnattended(true);

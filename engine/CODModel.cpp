@@ -292,6 +292,9 @@ void CODModel::Load(CArchive& ar)
     SetBackground(ar.ReadObject<CODComponent>(), true);
     ar.Finish();
     UpdateBounds();
+    // The background is no child: its stretch over the canvas is applied here or never.
+    if (m_pBackground)
+        m_pBackground->UpdateBounds();
     RebuildIndex();
     Notify(CODModelObserver::kHintCanvas);
     m_bModified = false;

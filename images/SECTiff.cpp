@@ -1,7 +1,7 @@
 #include "images/SECTiff.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdarg>
 #include <cstring>
 #include <memory>
 #include <sys/stat.h>
@@ -14,27 +14,20 @@ namespace {
 // Deflate and fax coding reach about this many bytes of samples per file byte.
 constexpr std::int64_t kMaxExpansion = 2048;
 
-// The library's messages go to the standard error stream, never abort.
-void Report(const char* module, const char* format, va_list arguments)
+// The readers answer by their result alone: every picture that is not a TIFF
+// file passes this reader on its way to the Targa reader, and a chart run must
+// not fill standard error with the library's complaints. The library carries on
+// after some errors, and a tag whose data lies beyond the end of the file is only
+// a warning (a palette picture cut short turns grey); such files are refused all
+// the same.
+int CountError(TIFF*, void* errors, const char*, const char*, va_list)
 {
-    std::fprintf(stderr, "TIFF %s: ", module ? module : "");
-    std::vfprintf(stderr, format, arguments);
-    std::fputc('\n', stderr);
-}
-
-// The library carries on after some errors, and a tag whose data lies beyond
-// the end of the file is only a warning (a palette picture cut short turns
-// grey); such files are refused all the same.
-int ReportError(TIFF*, void* errors, const char* module, const char* format, va_list arguments)
-{
-    Report(module, format, arguments);
     ++*static_cast<int*>(errors);
     return 1;
 }
 
-int ReportWarning(TIFF*, void* errors, const char* module, const char* format, va_list arguments)
+int CountWarning(TIFF*, void* errors, const char*, const char* format, va_list)
 {
-    Report(module, format, arguments);
     if (std::strstr(format, "IO error") != nullptr)
         ++*static_cast<int*>(errors);
     return 1;
@@ -53,8 +46,8 @@ TIFF* OpenForReading(const std::string& path, std::int64_t fileBytes, int& error
     std::unique_ptr<TIFFOpenOptions, void (*)(TIFFOpenOptions*)> options(TIFFOpenOptionsAlloc(), TIFFOpenOptionsFree);
     if (!options)
         return nullptr;
-    TIFFOpenOptionsSetErrorHandlerExtR(options.get(), ReportError, &errors);
-    TIFFOpenOptionsSetWarningHandlerExtR(options.get(), ReportWarning, &errors);
+    TIFFOpenOptionsSetErrorHandlerExtR(options.get(), CountError, &errors);
+    TIFFOpenOptionsSetWarningHandlerExtR(options.get(), CountWarning, &errors);
     // No single block of the library's may outgrow what the file can justify.
     TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), std::max<std::int64_t>(fileBytes * kMaxExpansion, 1 << 20));
     return TIFFOpenExt(path.c_str(), "r", options.get());

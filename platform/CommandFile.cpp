@@ -5,6 +5,8 @@
 #include "platform/WhiteSpace.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -37,6 +39,14 @@ CommandFile::~CommandFile() = default;
 const std::string& CommandFile::GetPath() const
 {
     return m_strPath;
+}
+
+bool CommandFile::CanRead() const
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(m_strPath, error))
+        return false;
+    return std::ifstream(m_strPath, std::ios::binary).is_open();
 }
 
 std::string CommandFile::ReadRaw(const std::string& section, const std::string& key) const

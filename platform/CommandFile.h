@@ -14,6 +14,9 @@ public:
     virtual ~CommandFile();
 
     const std::string& GetPath() const;
+    // False when the file is missing, not a regular file or cannot be opened for reading:
+    // then every key would silently read as missing.
+    bool CanRead() const;
 
     // The value without white space around it; empty when missing.
     std::string GetString(const std::string& section, const std::string& key) const;

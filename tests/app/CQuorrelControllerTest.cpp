@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -109,16 +110,23 @@ TEST(QuorrelControllerTest, RunsTheStepsOfEachChartTypeInOrder)
     }
 }
 
-TEST(QuorrelControllerTest, MissingCommandFileStillDecorates)
+TEST(QuorrelControllerTest, CommandFileThatCannotBeReadRunsNothing)
 {
-    RecordingStatusBarHost host;
-    CQuorrelView view;
-    RecordingController controller(&view, host);
-    controller.RunCommandFile("no-such-file.qrc");
-    Texts expected = {"Please Wait....", "Starting Chart"};
-    for (const std::string& text : Decorations(false, false))
-        expected.push_back(text);
-    EXPECT_EQ(host.texts, expected);
+    Texts messages;
+    MessageBox::SetSink([&messages](const std::string& text) { messages.push_back(text); });
+    std::filesystem::create_directory("folder.qrc");
+    for (const std::string path : {"no-such-file.qrc", "folder.qrc"}) {
+        messages.clear();
+        RecordingStatusBarHost host;
+        CQuorrelView view;
+        RecordingController controller(&view, host);
+        QuitMessage::Clear();
+        controller.RunCommandFile(path);
+        EXPECT_EQ(messages, Texts{"Cannot open the command file " + path});
+        EXPECT_EQ(host.texts, Texts{}) << path;
+        EXPECT_FALSE(QuitMessage::Posted());
+    }
+    MessageBox::SetSink(nullptr);
 }
 
 // The whole run into the view's chart: the boxes first, then the title and
@@ -189,6 +197,20 @@ TEST(QuorrelControllerTest, BatchRunHidesTheViewAndQuitsWithTheErrorStatus)
     controller.RunCommandFile("batch.qrc");
     EXPECT_EQ(QuitMessage::Posted(), 1);
     EXPECT_EQ(messages, Texts{"Unable to open the project"});
+
+    // So does a type that names no chart: the decorations are still made.
+    WriteCommandFile("batch.qrc", "HideWindows=true\r\nTYPE=Pedigree\r\n");
+    messages.clear();
+    host.texts.clear();
+    QuitMessage::Clear();
+    controller.RunCommandFile("batch.qrc");
+    EXPECT_EQ(QuitMessage::Posted(), 1);
+    EXPECT_EQ(messages,
+        Texts{"TYPE PEDIGREE names no chart type (FANCHART, ANCESTOR, HOURGLASS or DESCENDANT): no chart is built"});
+    expected = {"Please Wait....", "Starting Chart"};
+    for (const std::string& text : Decorations(false, true))
+        expected.push_back(text);
+    EXPECT_EQ(host.texts, expected);
 
     MessageBox::SetSink(nullptr);
     QuitMessage::Clear();

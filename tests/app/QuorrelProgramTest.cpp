@@ -77,14 +77,37 @@ TEST(QuorrelProgramTest, BatchRunWritesTheChartFileAndFailsWhenItCannot)
         << failed.err;
 }
 
-TEST(QuorrelProgramTest, UnknownTypeStillRunsThroughTheDecorations)
+TEST(QuorrelProgramTest, TypeThatNamesNoChartFailsButAnEmptyOneOnlyDecorates)
 {
-    WriteCommandFile("ODD.INI", "hidewindows = true\r\nTYPE=Pedigree\r\n");
-    const Result result = RunQuorrel("--verbose ODD.INI");
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err,
-        "Please Wait....\nStarting Chart\nSizing Chart\nSetting the title\nBuilding Researcher Box\n"
-        "Setting Background\n");
+    const std::string start = "Please Wait....\nStarting Chart\n";
+    const std::string decorations = "Sizing Chart\nSetting the title\nBuilding Researcher Box\nSetting Background\n";
+    const struct {
+        const char* type;
+        int status;
+        const char* warning;  // empty: a quiet run
+    } cases[] = {
+        {"TYPE=Pedigree\r\n", 1,
+            "TYPE PEDIGREE names no chart type (FANCHART, ANCESTOR, HOURGLASS or DESCENDANT): no chart is built\n"},
+        {"TYPE=\r\n", 0, ""},
+        {"", 0, ""},
+    };
+    for (const auto& c : cases) {
+        WriteCommandFile("ODD.INI", std::string("hidewindows = true\r\n") + c.type);
+        const Result result = RunQuorrel("--verbose ODD.INI");
+        EXPECT_EQ(result.status, c.status) << c.type;
+        EXPECT_EQ(result.err, start + c.warning + decorations) << c.type;
+    }
+}
+
+TEST(QuorrelProgramTest, CommandFileThatCannotBeReadFailsAndRunsNothing)
+{
+    std::filesystem::create_directory("folder.qrc");
+    for (const std::string path : {"missing.qrc", "folder.qrc"}) {
+        const Result result = RunQuorrel("--verbose " + path);
+        EXPECT_EQ(result.status, 1) << path;
+        // With --verbose any step of a run would show on standard error.
+        EXPECT_EQ(result.err, "Cannot open the command file " + path + "\n");
+    }
 }
 
 TEST(QuorrelProgramTest, ReportedErrorGivesExitStatusOne)

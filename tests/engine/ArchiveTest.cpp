@@ -153,6 +153,8 @@ void BuildRichModel(CODModel& model)
 
     auto* background = new CODRectComponent();
     background->Create(0, 0, 2000, 1500);
+    // Stretched to a canvas, as a chart's background is: the stretch must come back too.
+    background->Scale(1.5f, 0.5f, 0.0f, 0.0f);
     model.SetBackground(background, true);
 }
 
@@ -244,6 +246,10 @@ TEST(ArchiveRoundTrip, EveryClassComesBackAndSavesToTheSameBytes)
     EXPECT_EQ(loaded.GetBackgroundColor(), RGB(250, 240, 230));
     ASSERT_NE(loaded.GetBackground(), nullptr);
     ExpectSameComponent(*model.GetBackground(), *loaded.GetBackground(), "background");
+    // It is drawn where its stretch puts it, over the whole canvas.
+    const auto* background = dynamic_cast<const CODPointComponent*>(loaded.GetBackground());
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(background->GetWorldPoint(2), CPoint(3000, 750));
     EXPECT_EQ(Store(loaded), first);
 
     // Links still join their symbols: the loaded connections are live.

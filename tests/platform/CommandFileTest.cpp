@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -128,6 +129,25 @@ TEST_F(CommandFileTest, WriteFailureReturnsZero)
 {
     CommandFile file("no-such-dir/x.qrc");
     EXPECT_EQ(file.WriteString("S", "K", "v"), 0);
+}
+
+TEST_F(CommandFileTest, CanReadTellsAMissingFileFromAnEmptyOne)
+{
+    std::filesystem::create_directory("folder.qrc");
+    std::ofstream("empty.qrc");
+    const struct {
+        const char* path;
+        bool readable;
+    } cases[] = {
+        {"command.qrc", true},
+        {"empty.qrc", true},
+        {"missing.qrc", false},
+        {"no-such-dir/command.qrc", false},
+        {"folder.qrc", false},
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CommandFile(c.path).CanRead(), c.readable) << c.path;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -16,6 +17,7 @@ namespace {
 
 constexpr int kWidth = 60;
 constexpr int kHeight = 80;
+constexpr int kTrueColourBits = 24;
 
 struct Reader {
     const char* name;
@@ -61,6 +63,14 @@ TEST(SamplePicturesTest, EachPictureIsReadByTheReaderOfItsFormat)
         ASSERT_FALSE(reader.empty());
         EXPECT_EQ(image->GetWidth(), kWidth);
         EXPECT_EQ(image->GetHeight(), kHeight);
+
+        // Each portrait is light at the top and dark at the bottom: a file whose rows are stored
+        // the other way round from what its header says shows the person upside down.
+        ASSERT_EQ(image->GetBitsPerPixel(), kTrueColourBits);
+        const std::vector<std::uint8_t>& pixels = image->GetPixels();
+        const std::size_t stride = pixels.size() / kHeight;
+        const auto brightness = [&pixels](std::size_t at) { return pixels[at] + pixels[at + 1] + pixels[at + 2]; };
+        EXPECT_GT(brightness((kHeight - 1) * stride), brightness(0)) << "the top row is the lighter one";
     }
 }
 
