@@ -1,6 +1,5 @@
 #include "chartparts/CQuorrelDoc.h"
 
-#include "chartparts/ChartPartClasses.h"
 #include "engine/CArchive.h"
 
 #include <fstream>
@@ -9,8 +8,6 @@
 
 CQuorrelDoc::CQuorrelDoc()
 {
-    // Charts hold boxes, curve texts and symbols of the program's own classes.
-    RegisterChartPartClasses();
     DeleteContents();
 }
 

@@ -1,7 +1,13 @@
 #include "chartparts/CQuorrelModel.h"
 
+#include "chartparts/ChartPartClasses.h"
 #include "engine/CODEditProperties.h"
 #include "engine/PropertyIds.h"
+
+CQuorrelModel::CQuorrelModel()
+{
+    RegisterChartPartClasses();
+}
 
 namespace {
 

@@ -6,6 +6,10 @@
 // its own edit property (id 40).
 class CQuorrelModel : public CODModel {
 public:
+    // Charts hold boxes, curve texts and symbols of the program's own
+    // classes: a chart model can store and load them wherever it is made.
+    CQuorrelModel();
+
     // Exactly the engine's model body.
     void Serialize(CArchive& ar) override;
 

@@ -71,21 +71,22 @@ TEST(CQuorrelDoc, SavedChartsOpenWithTheSameCanvasAndChildren)
     EXPECT_EQ(quorrel_test::ReadFile("chart.qrd").size(), quorrel_test::SaveChart(opened).size());
 }
 
-// A document alone must know the program's own classes: nothing else in
+// A chart model alone must know the program's own classes: nothing else in
 // this process registers them.
-TEST(CQuorrelDoc, OpensChartsOfTheProgramsOwnClasses)
+TEST(CQuorrelModel, StoresTheProgramsOwnClassesWithoutADocument)
 {
-    CQuorrelDoc doc;
+    CQuorrelModel model;
     auto* box = new CIndiBox();
     box->SetLines(2, std::array<std::string, 2>{"Hugh Green", "b. 1848"}.data());
-    ASSERT_TRUE(doc.GetModel().AddChild(box));
+    ASSERT_TRUE(model.AddChild(box));
     auto* curve = new CCurveText();
     curve->CreateCurve(0, 0, 200, 200);
-    ASSERT_TRUE(doc.GetModel().AddChild(curve));
-    std::string error;
-    ASSERT_TRUE(doc.OnSaveDocument("own-classes.qrd", error)) << error;
+    ASSERT_TRUE(model.AddChild(curve));
+    const Bytes stored = quorrel_test::Store(model);
+    quorrel_test::WriteFile("own-classes.qrd", std::string(stored.begin(), stored.end()));
 
     CQuorrelDoc opened;
+    std::string error;
     ASSERT_TRUE(opened.OnOpenDocument("own-classes.qrd", error)) << error;
     ASSERT_EQ(opened.GetModel().GetChildCount(), 2);
     EXPECT_NE(dynamic_cast<CIndiBox*>(opened.GetModel().GetChild(0)), nullptr);
