@@ -1,12 +1,16 @@
 // Measures building individual boxes as the chart layouts do: the [Box]
 // settings read from a command file, five text lines sized to their wrapped
 // text, the shadow, the twelve ports and the final layout. Then ancestor
-// charts of 8, 10 and 12 generations on full pedigrees, phase by phase.
+// charts of 8, 10 and 12 generations on full pedigrees, phase by phase, and
+// the output files a run writes for each (the canvas fitted to the chart first).
 //   chart_bench [count]
 #include "chartparts/BoxSettings.h"
 #include "chartparts/CIndiBox.h"
 #include "chartparts/CQuorrelModel.h"
+#include "chartparts/CQuorrelViewport.h"
+#include "chartparts/ChartOutput.h"
 #include "charts/AncestorChart.h"
+#include "charts/ChartDecorations.h"
 #include "data/ProjectDatabase.h"
 #include "platform/CommandFile.h"
 #include "platform/HeadlessApplication.h"
@@ -137,6 +141,28 @@ void BenchAncestorChart(int generations, const std::filesystem::path& directory)
     for (std::size_t i = 0; i < kPhaseCount; ++i)
         std::printf("  %-11s %.3f s\n", kPhases[i].name, clock.Duration(i) - (i == 0 ? opening : 0.0));
     std::printf("  peak memory so far %ld MB\n", PeakMegabytes());
+
+    ChartDecorations::FitCanvasToChart(model);
+    CQuorrelViewport viewport;
+    viewport.SetModel(&model);
+    ChartOutput output(&viewport);
+    std::printf("  canvas %d x %d\n", model.GetSize().cx, model.GetSize().cy);
+    const struct {
+        const char* type;
+        const char* extension;
+    } outputs[] = {{"BMP", ".BMP"}, {"JPG", ".JPG"}, {"QRD", ".QRD"}};
+    double writing = 0;
+    for (const auto& out : outputs) {
+        const std::filesystem::path written = directory / (std::string("chart") + out.extension);
+        const Clock::time_point start = Clock::now();
+        const bool saved = output.SaveAs(written.string(), out.type);
+        const double seconds = Seconds(start);
+        writing += seconds;
+        std::printf("  %-11s %s in %.3f s, peak memory so far %ld MB\n", out.type,
+                    saved ? "written" : output.GetError().c_str(), seconds, PeakMegabytes());
+        std::filesystem::remove(written);
+    }
+    std::printf("  chart and files together: %.3f s\n", clock.Total() + writing);
 }
 
 }  // namespace
