@@ -13,6 +13,7 @@
 #include "tests/support/PrintedPage.h"
 #include "tests/support/RecordingStatusBarHost.h"
 #include "tests/support/TestFiles.h"
+#include "tests/engine/TestPages.h"
 
 #include <gtest/gtest.h>
 
@@ -272,11 +273,7 @@ TEST(QuorrelViewport, ZoomIsLimitedToTenToAThousandPercent)
 TEST(QuorrelViewport, PrintedPagesCarryCutMarksAlongSharedEdges)
 {
     CODModel model;
-    CODPageSettings& settings = model.GetPageSettings();
-    settings.SetUnits(CODPageSettings::kThousandthsOfInches);
-    settings.SetPaperSize(SIZE{1042, 833});
-    settings.SetMinMargins(RECT{0, 0, 0, 0});
-    settings.SetMargins(RECT{0, 0, 0, 0});
+    test_pages::SetPaper(model.GetPageSettings(), SIZE{1042, 833});
     model.SetSize(200, 160);
     CQuorrelViewport viewport;
     viewport.SetModel(&model);

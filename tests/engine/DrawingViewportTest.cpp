@@ -5,6 +5,7 @@
 #include "engine/PropertyIds.h"
 #include "platform/CDC.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/engine/TestPages.h"
 
 #include <gtest/gtest.h>
 
@@ -121,11 +122,7 @@ TEST(DrawingViewport, PagesComeFromThePaperLessBothMargins)
 TEST(DrawingViewport, PagesRunLeftToRightThenDown)
 {
     CODModel model;
-    CODPageSettings& settings = model.GetPageSettings();
-    settings.SetUnits(CODPageSettings::kThousandthsOfInches);
-    settings.SetPaperSize(SIZE{11000, 9000});
-    settings.SetMinMargins(RECT{0, 0, 0, 0});
-    settings.SetMargins(RECT{500, 500, 500, 500});
+    test_pages::SetPaper(model.GetPageSettings(), SIZE{11000, 9000}, RECT{500, 500, 500, 500});
     model.SetSize(2500, 1000);
     CODDrawingViewport viewport;
     viewport.SetModel(&model);
@@ -182,12 +179,8 @@ TEST(DrawingViewport, GridPutsOnePixelAtEveryIntersection)
 TEST(DrawingViewport, PageBoundariesAreDashedLinesAtEveryPageEdgeOnTheScreen)
 {
     CODModel model;
-    CODPageSettings& settings = model.GetPageSettings();
-    settings.SetUnits(CODPageSettings::kThousandthsOfInches);
     // 40 x 30 pixels a page.
-    settings.SetPaperSize(SIZE{417, 313});
-    settings.SetMinMargins(RECT{0, 0, 0, 0});
-    settings.SetMargins(RECT{0, 0, 0, 0});
+    test_pages::SetPaper(model.GetPageSettings(), SIZE{417, 313});
     model.SetSize(100, 70);
     CODDrawingViewport viewport;
     viewport.SetModel(&model);
