@@ -31,7 +31,7 @@ constexpr COLORREF kMaroon = RGB(128, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 128, 0);
 constexpr int kLinkMargin = 30;
 
-struct BoxSpec {
+struct BoxPlan {
     std::vector<std::string> lines;
     const char* picture;  // file in the test directory, or none
     const char* location;
@@ -39,7 +39,7 @@ struct BoxSpec {
     CPoint at;
 };
 
-CIndiBox* AddBox(CODComponent& diagram, const BoxSpec& spec)
+CIndiBox* AddBox(CODComponent& diagram, const BoxPlan& plan)
 {
     auto* box = new CIndiBox();
     box->m_nWidth = 190;
@@ -49,23 +49,23 @@ CIndiBox* AddBox(CODComponent& diagram, const BoxSpec& spec)
     box->m_fonts[0].SetFaceName("Arial");
     box->m_fonts[0].SetWeight(700);
     box->m_fonts[0].SetPointSize(11);
-    box->m_strPictureLocation = spec.location;
-    box->m_nPictureWidth = spec.picture ? 60 : 1;
-    box->m_nPictureHeight = spec.picture ? 60 : 1;
-    if (spec.picture) {
+    box->m_strPictureLocation = plan.location;
+    box->m_nPictureWidth = plan.picture ? 60 : 1;
+    box->m_nPictureHeight = plan.picture ? 60 : 1;
+    if (plan.picture) {
         box->m_pPicture = std::make_unique<CODImageComponent>();
-        box->m_pPicture->Create((quorrel_test::TestDirectory() / spec.picture).string(), 0, 0);
+        box->m_pPicture->Create((quorrel_test::TestDirectory() / plan.picture).string(), 0, 0);
     }
-    if (spec.accent) {
+    if (plan.accent) {
         box->m_bAccent = true;
         box->m_crAccentText = kMaroon;
         box->m_crFill = kRose;
     }
-    box->m_nLineCount = static_cast<int>(spec.lines.size());
-    std::copy(spec.lines.begin(), spec.lines.end(), box->m_strLines.begin());
+    box->m_nLineCount = static_cast<int>(plan.lines.size());
+    std::copy(plan.lines.begin(), plan.lines.end(), box->m_strLines.begin());
     box->Build();
     box->m_bAccent = false;
-    box->MoveTo(spec.at.x, spec.at.y);
+    box->MoveTo(plan.at.x, plan.at.y);
     diagram.AddChild(box);
     return box;
 }
