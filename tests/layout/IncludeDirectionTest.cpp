@@ -95,7 +95,7 @@ TEST(IncludeDirectionTest, RuleTellsAllowedFromForbidden)
         {"data/ProjectDatabase.cpp", "kxdata/DbfTable.h", false, false},
         {"charts/AncestorChart.cpp", "tests/support/DibCanvas.h", false, false},
         {"tests/engine/X.cpp", "app/CMainFrame.h", false, true},
-        {"tools/qrinspect/qrinspect.cpp", "tools/projectwriter/ProjectWriter.h", false, true},
+        {"tools/qrpeople/qrpeople.cpp", "tools/projectwriter/ProjectWriter.h", false, true},
         {"platform/CDC.cpp", "QPainter", true, true},
         {"app/CMainFrame.h", "QMainWindow", true, true},
         {"chartparts/CQuorrelView.cpp", "QWidget", true, true},

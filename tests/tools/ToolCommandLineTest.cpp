@@ -48,11 +48,11 @@ TEST(ToolCommandLineTest, EveryToolAnswersHelpAndVersionAndRefusesUnknownOptions
         {PROJECTWRITER_PATH, "tree ten", 2, "", true},
         {PROJECTWRITER_PATH, "tree 10 20", 2, "", true},
         {PROJECTWRITER_PATH, "", 2, "", true},
-        {QRINSPECT_PATH, "--help", 0, "usage: qrinspect ", false},
-        {QRINSPECT_PATH, "--version", 0, "qrinspect (Quorrel) ", false},
-        {QRINSPECT_PATH, "-v tree.qrc 1", 2, "", true},
-        {QRINSPECT_PATH, "tree.qrc x1", 2, "", true},
-        {QRINSPECT_PATH, "tree.qrc", 2, "", true},
+        {QRPEOPLE_PATH, "--help", 0, "usage: qrpeople ", false},
+        {QRPEOPLE_PATH, "--version", 0, "qrpeople (Quorrel) ", false},
+        {QRPEOPLE_PATH, "-v tree.qrc 1", 2, "", true},
+        {QRPEOPLE_PATH, "tree.qrc x1", 2, "", true},
+        {QRPEOPLE_PATH, "tree.qrc", 2, "", true},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -67,9 +67,9 @@ TEST(ToolCommandLineTest, EveryToolAnswersHelpAndVersionAndRefusesUnknownOptions
     }
 }
 
-TEST(ToolCommandLineTest, QrInspectHelpNamesTheDatabaseKeys)
+TEST(ToolCommandLineTest, QrPeopleHelpNamesTheDatabaseKeys)
 {
-    const ToolRun run = RunTool(QRINSPECT_PATH, "--help", quorrel_test::TestDirectory() / "help");
+    const ToolRun run = RunTool(QRPEOPLE_PATH, "--help", quorrel_test::TestDirectory() / "help");
     for (const char* key : {"file", "DateFormat", "SuretyThresHold", "m_sWordExact", "LS1", "ACShad1", "UseAccentColors"})
         EXPECT_NE(run.out.find(key), std::string::npos) << key;
 }

@@ -75,7 +75,7 @@ std::string Hex(COLORREF colour)
     return text;
 }
 
-void Inspect(ProjectDatabase& database, std::int32_t person)
+void ShowPerson(ProjectDatabase& database, std::int32_t person)
 {
     database.ReadPerson(person);
     std::cout << "person: " << person << "\n";
@@ -110,7 +110,7 @@ void Inspect(ProjectDatabase& database, std::int32_t person)
 
 int main(int argc, char** argv)
 {
-    ToolCommandLine line("qrinspect", kUsage, kHelp);
+    ToolCommandLine line("qrpeople", kUsage, kHelp);
     if (const auto status = line.Parse(argc, argv))
         return *status;
     const auto& operands = line.Operands();
@@ -130,7 +130,7 @@ int main(int argc, char** argv)
         database.Open();
         database.LoadOptions(file);
         for (const std::int32_t person : persons)
-            Inspect(database, person);
+            ShowPerson(database, person);
     }
     std::cout.flush();
     return MessageBox::ShownCount() == 0 ? 0 : 1;

@@ -9,17 +9,17 @@
 
 namespace {
 
-struct InspectRun {
+struct PeopleRun {
     std::string out;
     std::string err;
     int status = -1;
 };
 
-InspectRun Inspect(const std::string& commandFile, const std::string& persons)
+PeopleRun ShowPeople(const std::string& commandFile, const std::string& persons)
 {
-    const std::string errPath = (quorrel_test::TestDirectory() / "qrinspect.err").string();
-    const std::string command = std::string(QRINSPECT_PATH) + " " + commandFile + " " + persons + " 2>" + errPath;
-    InspectRun run;
+    const std::string errPath = (quorrel_test::TestDirectory() / "qrpeople.err").string();
+    const std::string command = std::string(QRPEOPLE_PATH) + " " + commandFile + " " + persons + " 2>" + errPath;
+    PeopleRun run;
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer{};
     for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
@@ -30,7 +30,7 @@ InspectRun Inspect(const std::string& commandFile, const std::string& persons)
     return run;
 }
 
-TEST(QrInspectTest, PrintsTheBlockOfEachPerson)
+TEST(QrPeopleTest, PrintsTheBlockOfEachPerson)
 {
     const std::string file = family::CommandFileWith(
         "ZNTidentifier=1\nDateFormat=8\nMonth1=January\nMonth5=May\nMonth6=June\nWordCirca=abt.\nWordCirca1=c\n"
@@ -38,7 +38,7 @@ TEST(QrInspectTest, PrintsTheBlockOfEachPerson)
         "LB1=4 0 D\nLP1=6 0 P\nLM1=6 0 D\nLM2=5 0 D\nLD1=Notes:\n"
         "UseAccentColors=TRUE\nAcFillD=1 2 3\nAcFlag1=SEX\nAcValu1=F\nAcText1=255 0 0\nAcFill1=0 255 0\n"
         "ACShad1=0 0 255\nACLine1=16 32 48\n");
-    const InspectRun run = Inspect(file, "3 4");
+    const PeopleRun run = ShowPeople(file, "3 4");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
@@ -106,9 +106,9 @@ TEST(QrInspectTest, PrintsTheBlockOfEachPerson)
               "\n");
 }
 
-TEST(QrInspectTest, LibraryFailuresGoToStandardErrorAndSetTheStatus)
+TEST(QrPeopleTest, LibraryFailuresGoToStandardErrorAndSetTheStatus)
 {
-    const InspectRun run = Inspect(family::CommandFileWith(""), "99");
+    const PeopleRun run = ShowPeople(family::CommandFileWith(""), "99");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Error Reading Individual 99 Error Number = 2  Error Message = ID Number Not In Database. \n");
     EXPECT_TRUE(run.out.starts_with("person: 99\nname:  \n")) << run.out;
