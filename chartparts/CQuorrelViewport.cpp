@@ -10,7 +10,9 @@
 #include "platform/ResourceStrings.h"
 #include "platform/StatusBarProgress.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -18,6 +20,8 @@ constexpr const char* kSwitch = "Switch";
 constexpr const char* kSettings = "Settings";
 constexpr int kTrueColourBits = 24;
 constexpr int kBytesPerPixel = 3;
+// The platform's bitmaps hold 32 bits a pixel however they report themselves.
+constexpr int kBandBytesPerPixel = 4;
 constexpr int kBytesPerKilo = 1024;
 constexpr int kRowAlignment = 4;
 
@@ -98,45 +102,94 @@ bool CQuorrelViewport::RenderToImage(SECImage& image, CDC* pDC)
         m_strRenderError = "There is no chart to render.";
         return false;
     }
-    const CSize logical = model->GetSize();
     StatusBarProgress progress(IDS_PLEASE_WAIT, true);
-    progress.SetText(MemoryEstimateText(logical));
+    progress.SetText(MemoryEstimateText(model->GetSize()));
 
     const CPoint scroll = GetScrollPosition();
     SetScrollPosition(model->GetOrigin());
     const CSize size = GetImageSize();
+    SetScrollPosition(scroll);
     if (size.cx <= 0 || size.cy <= 0 || ImageBytes(size) > kMaxImageBytes) {
         char text[192];
         std::snprintf(text, sizeof text,
                       "A picture of %d x %d pixels is larger than the %lld megabytes this program renders at once.",
                       size.cx, size.cy, static_cast<long long>(kMaxImageBytes >> 20));
         m_strRenderError = text;
-        SetScrollPosition(scroll);
         return false;
     }
+    if (!image.CreateTrueColor(size.cx, size.cy)) {
+        m_strRenderError = "There is not enough memory for the picture.";
+        return false;
+    }
+    const bool rendered = RenderBands(BandRowsFor(size.cx),
+        [&image](const CDC& dc, const HBITMAP& band, int nFirstRow, int nTop, int nRows) {
+            return image.PutBitmapRows(&dc, band, nFirstRow, nTop, nRows);
+        }, pDC);
+    if (!rendered && m_strRenderError.empty())
+        m_strRenderError = "The picture could not be taken from the drawing.";
+    if (!rendered)
+        image.FreeImage();
+    return rendered;
+}
+
+int CQuorrelViewport::BandRowsFor(int nWidth)
+{
+    const std::int64_t rowBytes = std::int64_t{std::max(nWidth, 1)} * kBandBytesPerPixel;
+    return static_cast<int>(std::clamp<std::int64_t>(kBandBytes / rowBytes, 1, std::numeric_limits<int>::max()));
+}
+
+bool CQuorrelViewport::RenderBands(int nBandRows, const BandSink& takeBand, CDC* pDC)
+{
+    m_strRenderError.clear();
+    CODModel* model = GetModel();
+    if (!model) {
+        m_strRenderError = "There is no chart to render.";
+        return false;
+    }
+    const CPoint scroll = GetScrollPosition();
+    SetScrollPosition(model->GetOrigin());
+    const CSize size = GetImageSize();
+    bool rendered = size.cx > 0 && size.cy > 0;
+    const int bandRows = std::clamp(nBandRows, 1, std::max(size.cy, 1));
     CDC memory;
     BITMAPINFOHEADER header;
     header.biWidth = size.cx;
-    header.biHeight = size.cy;
+    header.biHeight = bandRows + 2 * kBandMargin;
     header.biBitCount = kTrueColourBits;
-    const HBITMAP bitmap = CBitmap::CreateDIBSection(pDC ? pDC : &memory, header);
-    if (!bitmap) {
+    const HBITMAP band = rendered ? CBitmap::CreateDIBSection(pDC ? pDC : &memory, header) : nullptr;
+    if (!band) {
         m_strRenderError = "There is not enough memory for the picture.";
-        SetScrollPosition(scroll);
-        return false;
+        rendered = false;
     }
-    const HBITMAP previous = memory.SelectObject(bitmap);
-    OnPrepareDC(&memory);
-    const CPoint origin = model->GetOrigin();
-    DrawCanvasBackground(&memory, CRect(origin.x, origin.y, origin.x + logical.cx, origin.y + logical.cy));
-    for (CODComponent* component : model->GetChildren())
-        component->Draw(&memory);
+    if (rendered) {
+        const HBITMAP previous = memory.SelectObject(band);
+        for (int top = 0; rendered && top < size.cy; top += bandRows) {
+            DrawBand(memory, top - kBandMargin, header.biHeight, size);
+            rendered = takeBand(memory, band, kBandMargin, top, std::min(bandRows, size.cy - top));
+        }
+        memory.SelectObject(previous);
+    }
     SetScrollPosition(scroll);
-    memory.SelectObject(previous);
-    const bool created = image.CreateFromBitmap(&memory, bitmap);
-    if (!created)
-        m_strRenderError = "The picture could not be taken from the drawing.";
-    return created;
+    return rendered;
+}
+
+void CQuorrelViewport::DrawBand(CDC& memory, int nTop, int nRows, const CSize& size) const
+{
+    // The band bitmap is reused: what the canvas does not cover starts black again.
+    memory.SetMapMode(MM_TEXT);
+    memory.SetWindowOrg(0, 0);
+    memory.SetViewportOrg(0, 0);
+    memory.PatBlt(0, 0, size.cx, nRows, BLACKNESS);
+    OnPrepareDC(&memory);
+    // Whole pixels up: each band is the picture shifted, so bands join without a seam.
+    const POINT org = memory.GetViewportOrg();
+    memory.SetViewportOrg(org.x, org.y - nTop);
+    POINT corners[2] = {{0, 0}, {size.cx, nRows}};
+    memory.DPtoLP(corners, 2);
+    const CRect band(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
+    DrawCanvasBackground(&memory, band);
+    for (CODComponent* component : GetModel()->ComponentsIn(band))
+        component->Draw(&memory);
 }
 
 void CQuorrelViewport::DrawPageBoundaries(CDC* pDC, const CRect& rect)

@@ -2,8 +2,10 @@
 
 #include "chartparts/DefaultPropertySource.h"
 #include "engine/CODDrawingViewport.h"
+#include "platform/GdiHandles.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class SECImage;
@@ -21,6 +23,11 @@ public:
     // memory is asked for, with the reason, instead of failing half-way.
     static constexpr std::int64_t kMaxImageBytes = std::int64_t{3} << 28;
     static constexpr COLORREF kCutMarkColor = 0x00808080;
+    // A rendered band's bitmap holds about this much, whatever the canvas size.
+    static constexpr std::int64_t kBandBytes = std::int64_t{16} << 20;
+    // Rows drawn above and below each band and thrown away: a line cut at the
+    // bitmap's edge may lose its end pixel, so no kept row lies near an edge.
+    static constexpr int kBandMargin = 64;
 
     // Reads the switches from the settings.
     CQuorrelViewport();
@@ -31,6 +38,14 @@ public:
     // into the image. Without a context one of the screen is used. False with
     // the reason in GetRenderError() when the picture cannot be made.
     bool RenderToImage(SECImage& image, CDC* pDC = nullptr);
+    // Takes a band of the rendered canvas: nRows rows of the band bitmap from
+    // its row nFirstRow are the picture's rows from nTop down. False stops the render.
+    using BandSink = std::function<bool(const CDC& dc, const HBITMAP& band, int nFirstRow, int nTop, int nRows)>;
+    // Renders the canvas as RenderToImage does, nBandRows rows at a time from
+    // the top, so no more than one band is held in memory.
+    bool RenderBands(int nBandRows, const BandSink& takeBand, CDC* pDC = nullptr);
+    // The rows of a band that holds about kBandBytes at that picture width.
+    static int BandRowsFor(int nWidth);
     // The canvas in device pixels at the current zoom.
     CSize GetImageSize() const;
     const std::string& GetRenderError() const { return m_strRenderError; }
@@ -53,5 +68,8 @@ public:
     bool m_bRulersVisible = false;
 
 private:
+    // The canvas's rows from nTop down, drawn into the context's band bitmap.
+    void DrawBand(CDC& memory, int nTop, int nRows, const CSize& size) const;
+
     std::string m_strRenderError;
 };

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <unordered_set>
 
 namespace {
 
@@ -124,6 +125,19 @@ void CODModel::SetBackground(CODComponent* pBackground, bool bHold)
     m_bModified = true;
 }
 
+std::vector<CODComponent*> CODModel::InDrawingOrder(const std::vector<CODComponent*>& found) const
+{
+    // One walk of the children: sorting by each one's position would cost a
+    // search of all children per comparison.
+    const std::unordered_set<const CODComponent*> wanted(found.begin(), found.end());
+    std::vector<CODComponent*> ordered;
+    ordered.reserve(found.size());
+    for (CODComponent* child : m_children)
+        if (wanted.count(child) != 0)
+            ordered.push_back(child);
+    return ordered;
+}
+
 std::vector<CODComponent*> CODModel::ComponentsAt(const CPoint& point, int nTolerance) const
 {
     const int reach = std::max(nTolerance, 0);
@@ -132,9 +146,7 @@ std::vector<CODComponent*> CODModel::ComponentsAt(const CPoint& point, int nTole
     for (CODComponent* component : m_index.Candidates(area))
         if (component->IsVisible() && component->GetBoundsRegion().Contains(point, nTolerance))
             hits.push_back(component);
-    std::sort(hits.begin(), hits.end(),
-              [this](const CODComponent* a, const CODComponent* b) { return FindChild(a) < FindChild(b); });
-    return hits;
+    return InDrawingOrder(hits);
 }
 
 std::vector<CODComponent*> CODModel::ComponentsIn(const CRect& rect) const
@@ -145,9 +157,7 @@ std::vector<CODComponent*> CODModel::ComponentsIn(const CRect& rect) const
         if (b.left <= rect.right && rect.left <= b.right && b.top <= rect.bottom && rect.top <= b.bottom)
             found.push_back(component);
     }
-    std::sort(found.begin(), found.end(),
-              [this](const CODComponent* a, const CODComponent* b) { return FindChild(a) < FindChild(b); });
-    return found;
+    return InDrawingOrder(found);
 }
 
 bool CODModel::IsInsideCanvas(const CPoint& point, const CODComponent* pComponent) const

@@ -77,6 +77,8 @@ protected:
     void Notify(int nHint);
 
 private:
+    // The components among the children, in drawing order.
+    std::vector<CODComponent*> InDrawingOrder(const std::vector<CODComponent*>& found) const;
     void RemoveAllChildren();
     void ReleaseBackground();
     void RebuildIndex();

@@ -14,6 +14,7 @@ namespace {
 constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::size_t kInfoHeaderBytes = 40;
 constexpr std::uint16_t kBitmapSignature = 0x4D42;  // "BM"
+constexpr int kTrueColorBits = 24;
 
 bool Skip(ImageStream& in, std::int64_t count)
 {
@@ -345,16 +346,36 @@ bool SECImage::CreateFromBitmap(const CDC* pDC, const HBITMAP& bitmap)
     // picture takes them at 24.
     const BITMAP format = bitmap->GetBitmap();
     return LoadKeepingPrevious([&] {
-        if (!InitPicture(format.bmWidth, format.bmHeight, 24))
-            return false;
-        BITMAPINFOHEADER header = GetInfoHeader();
-        if (pDC->GetDIBits(bitmap, 0, static_cast<unsigned>(format.bmHeight), m_picture.m_pixels.data(), &header,
-                DIB_RGB_COLORS) != format.bmHeight)
-            return false;
-        header.biSizeImage = static_cast<std::uint32_t>(GetStride() * format.bmHeight);
-        PutInfoHeader(m_picture.m_header.data(), header);
-        return BuildPalette();
+        return InitPicture(format.bmWidth, format.bmHeight, kTrueColorBits)
+            && PutBitmapRows(pDC, bitmap, 0, 0, format.bmHeight) && BuildPalette();
     });
+}
+
+bool SECImage::CreateTrueColor(std::int32_t width, std::int32_t height)
+{
+    return LoadKeepingPrevious([&] { return InitPicture(width, height, kTrueColorBits) && BuildPalette(); });
+}
+
+bool SECImage::PutBitmapRows(const CDC* pDC, const HBITMAP& bitmap, std::int32_t sourceRow, std::int32_t top,
+    std::int32_t rows)
+{
+    Picture& p = m_picture;
+    if (pDC == nullptr || !bitmap || p.m_nBitsPerPixel != kTrueColorBits || !AreRowsAligned() || top < 0 || rows <= 0
+        || rows > p.m_nHeight - top || bitmap->GetWidth() != p.m_nWidth || sourceRow < 0
+        || rows > bitmap->GetHeight() - sourceRow)
+        return false;
+    BITMAPINFOHEADER header = GetInfoHeader();
+    header.biHeight = rows;
+    // Bottom-up rows on both sides: scans count from the bitmap's last row,
+    // and the picture's rows top down to top + rows - 1 are one block of its buffer.
+    const unsigned firstScan = static_cast<unsigned>(bitmap->GetHeight() - sourceRow - rows);
+    std::uint8_t* block = p.m_pixels.data() + GetStride() * (p.m_nHeight - top - rows);
+    if (pDC->GetDIBits(bitmap, firstScan, static_cast<unsigned>(rows), block, &header, DIB_RGB_COLORS) != rows)
+        return false;
+    header = GetInfoHeader();
+    header.biSizeImage = static_cast<std::uint32_t>(GetStride() * p.m_nHeight);
+    PutInfoHeader(p.m_header.data(), header);
+    return true;
 }
 
 HBITMAP SECImage::MakeBitmap(const CDC* pDC) const

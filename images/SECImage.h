@@ -68,6 +68,13 @@ public:
     // Copies a bitmap into the object as a 24-bit picture; on failure the
     // previous picture stays.
     bool CreateFromBitmap(const CDC* pDC, const HBITMAP& bitmap);
+    // A black 24-bit picture of that size in place of the previous one, to be
+    // filled by PutBitmapRows; on failure the previous picture stays.
+    bool CreateTrueColor(std::int32_t width, std::int32_t height);
+    // Copies rows of a bitmap as wide as the picture, from its row
+    // sourceRow down, into the picture's rows from top down (rows counted
+    // from the top on both sides).
+    bool PutBitmapRows(const CDC* pDC, const HBITMAP& bitmap, std::int32_t sourceRow, std::int32_t top, std::int32_t rows);
     // A new bitmap compatible with the context, holding the picture; none
     // without a picture.
     HBITMAP MakeBitmap(const CDC* pDC) const;

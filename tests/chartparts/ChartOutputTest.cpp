@@ -7,6 +7,8 @@
 #include "engine/PropertyIds.h"
 #include "images/SECDib.h"
 #include "platform/AppSettings.h"
+#include "platform/CBitmap.h"
+#include "platform/CDC.h"
 #include "platform/CommandFile.h"
 #include "platform/MessageBox.h"
 #include "tests/images/ImageWitness.h"
@@ -129,6 +131,53 @@ TEST_F(ChartOutputTest, PicturesShowTheCanvasAtTheZoom)
     EXPECT_EQ(Identify("half.bmp"), "210 x 130");
     // Rendering puts the scroll position back.
     EXPECT_EQ(m_viewport.GetScrollPosition(), CPoint(0, 0));
+}
+
+// Bands of any height join into the picture drawn in one piece, also at a
+// zoom where band edges fall between logical units.
+TEST_F(ChartOutputTest, BandsJoinWithoutSeams)
+{
+    const auto render = [this](int bandRows) {
+        SECDib dib;
+        EXPECT_TRUE(dib.CreateTrueColor(m_viewport.GetImageSize().cx, m_viewport.GetImageSize().cy));
+        std::vector<int> tops;
+        EXPECT_TRUE(m_viewport.RenderBands(bandRows,
+            [&](const CDC& dc, const HBITMAP& band, int firstRow, int top, int rows) {
+                tops.push_back(top);
+                return dib.PutBitmapRows(&dc, band, firstRow, top, rows);
+            })) << m_viewport.GetRenderError();
+        return std::make_pair(dib.GetPixels(), tops);
+    };
+    // At the zoom of the output files bands of any height give the picture
+    // drawn in one piece. At other zooms a line cut by a band's edge may gain
+    // or lose its end pixel, and nothing more.
+    const std::array<std::pair<int, int>, 3> zooms = {{{100, 0}, {73, 6}, {150, 6}}};
+    for (const auto& [zoom, differing] : zooms) {
+        ASSERT_TRUE(m_viewport.SetMagnification(zoom, zoom));
+        const int height = m_viewport.GetImageSize().cy;
+        const auto [whole, oneBand] = render(height);
+        EXPECT_EQ(oneBand, std::vector<int>{0});
+        const auto [banded, tops] = render(7);
+        EXPECT_EQ(static_cast<int>(tops.size()), (height + 6) / 7) << zoom;
+        ASSERT_EQ(banded.size(), whole.size());
+        int bytes = 0;
+        for (std::size_t i = 0; i < whole.size(); ++i)
+            bytes += banded[i] != whole[i] ? 1 : 0;
+        EXPECT_LE(bytes, 3 * differing) << "zoom " << zoom;
+    }
+
+    // A band of another width, or rows past either end, are refused.
+    SECDib dib;
+    ASSERT_TRUE(dib.CreateTrueColor(10, 4));
+    EXPECT_FALSE(m_viewport.RenderBands(2, [&](const CDC& dc, const HBITMAP& band, int firstRow, int top, int rows) {
+        return dib.PutBitmapRows(&dc, band, firstRow, top, rows);
+    }));
+    const HBITMAP small = CBitmap::CreateCompatibleBitmap(nullptr, 10, 3);
+    CDC dc;
+    EXPECT_TRUE(dib.PutBitmapRows(&dc, small, 0, 1, 3));
+    EXPECT_TRUE(dib.PutBitmapRows(&dc, small, 2, 0, 1));
+    EXPECT_FALSE(dib.PutBitmapRows(&dc, small, 0, 2, 3));
+    EXPECT_FALSE(dib.PutBitmapRows(&dc, small, 1, 0, 3));
 }
 
 TEST_F(ChartOutputTest, FailedFilesAreReportedWithTheirReason)
