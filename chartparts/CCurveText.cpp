@@ -1,7 +1,6 @@
 #include "chartparts/CCurveText.h"
 
 #include "engine/CODFillProperties.h"
-#include "engine/CODFontProperties.h"
 #include "engine/CODLineProperties.h"
 #include "engine/ODHelpers.h"
 #include "engine/TransformStack.h"
@@ -189,12 +188,8 @@ int CCurveText::MeasureSweep(CDC* pDC)
 {
     if (!pDC || GetPointCount() != kCurvePoints)
         return 0;
-    HFONT previous;
-    if (const auto* font = dynamic_cast<const CODFontProperties*>(GetProperty(OD_PROP_FONT, true)))
-        previous = pDC->SelectObject(font->GetFont());
+    // In the context's own font: the caller scales the result to the text's font.
     const Placement placement = PlaceCharacters(pDC, false);
-    if (previous)
-        pDC->SelectObject(previous);
     int sweep = AngleBetween(placement.end.x, placement.end.y, placement.centre.x, placement.centre.y) + kFullTurn
         - ChordAngle();
     if (sweep > kFullTurn)
