@@ -110,6 +110,17 @@ int CCurveText::ChordAngle() const
     return ((AngleBetween(from.x, from.y, to.x, to.y) % kFullTurn) + kFullTurn) % kFullTurn;
 }
 
+int CCurveText::CharacterRadius() const
+{
+    std::vector<POINT> transformed = m_points;
+    const CODTransform accumulated = TransformStack::Depth() > 0 && TransformStack::Top()
+        ? *TransformStack::Top()
+        : GetAccumulatedTransform();
+    accumulated.TransformPoints(transformed.data(), static_cast<int>(transformed.size()));
+    const CRect extent = EnclosingRect(transformed);
+    return (extent.right - extent.left) / 2;
+}
+
 CCurveText::Placement CCurveText::PlaceCharacters(CDC* pDC, bool bDraw)
 {
     const int saved = pDC->SaveDC();
@@ -126,13 +137,7 @@ CCurveText::Placement CCurveText::PlaceCharacters(CDC* pDC, bool bDraw)
     CODTransform turn;
     turn.RotateAbout(static_cast<float>(-h), cx, cy, 1, 1);
 
-    std::vector<POINT> transformed = m_points;
-    const CODTransform accumulated = TransformStack::Depth() > 0 && TransformStack::Top()
-        ? *TransformStack::Top()
-        : GetAccumulatedTransform();
-    accumulated.TransformPoints(transformed.data(), static_cast<int>(transformed.size()));
-    const CRect extent = EnclosingRect(transformed);
-    const int r = (extent.right - extent.left) / 2;
+    const int r = CharacterRadius();
 
     const int previousMode = pDC->SetBkMode(TRANSPARENT);
     const int icx = RoundHalfAwayFromZero(cx);

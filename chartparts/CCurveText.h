@@ -28,6 +28,10 @@ public:
     // context has selected; the angle (in tenths of a degree) at which the text ends.
     int MeasureSweep(CDC* pDC);
 
+    // The radius the characters are set at: half the width of the turned
+    // points' rectangle, so between 1 and 1.14 times the curve's own radius.
+    int CharacterRadius() const;
+
     void OnDraw(CDC* pDC) override;
     // A curve text never takes a box from outside: its shape is its curve.
     void SetBounds(const CRect& rect) override;

@@ -399,13 +399,27 @@ private:
                     bool bMiddle)
     {
         const int diameter = 2 * radius - (bLifeSpan ? kLifeSpanInsetPerPoint * m_nFontSize : 0) - kCurveInset;
-        curve.CreateCurve(0, 0, diameter, diameter);
+        // The characters are set on the circle that the turned control points
+        // span, up to 1.14 times the curve's radius: the curve is sized so that
+        // they hang from the circle of that diameter inside the ring, and are
+        // measured there.
+        const int wanted = diameter / 2;
+        int size = diameter;
+        const auto resize = [&] {
+            if (const int current = curve.CharacterRadius(); current > 0) {
+                size = RoundHalfAwayFromZero(static_cast<double>(size) * wanted / current);
+                curve.CreateCurve(0, 0, size, size);
+            }
+        };
+        curve.CreateCurve(0, 0, size, size);
+        resize();
         const int sweep = Fit(curve, database, bLifeSpan, span);
         if (m_bCenterCurveText && (!bMiddle || span - sweep > 0))
             angle = TruncateTowardZero((span - sweep) * 0.5 + angle + (bLifeSpan ? kCellLead : 0));
         if (bMiddle && m_bKeepUpRight && span == kFullTurnTenths)
             angle = kQuarterTurnTenths - sweep / 2;
         curve.Rotate(static_cast<float>(angle), static_cast<float>(m_centre.x), static_cast<float>(m_centre.y), 1, 1);
+        resize();  // turned, the control points span a little more or less
         curve.CenterAt(m_centre.x, m_centre.y);
     }
 
