@@ -6,8 +6,10 @@
 #include "chartparts/ChartOutput.h"
 #include "charts/AncestorChart.h"
 #include "charts/ChartDecorations.h"
+#include "charts/FanChart.h"
 #include "platform/ResourceStrings.h"
 #include "platform/StatusBarProgress.h"
+#include "platform/CDC.h"
 #include "platform/CommandFile.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
@@ -91,7 +93,18 @@ void CQuorrelController::RunCommandFile(const std::string& strCommandFile)
     information.close();
 }
 
-void CQuorrelController::BuildFanChart(CommandFile&) {}
+void CQuorrelController::BuildFanChart(CommandFile& commandFile)
+{
+    CODModel* model = Model();
+    CQuorrelViewport* viewport = GetViewport();
+    if (model == nullptr || viewport == nullptr)
+        return;
+    // The view's context as the viewport prepares it, for this run only.
+    CDC dc;
+    viewport->OnPrepareDC(&dc);
+    ::BuildFanChart(commandFile, *model, viewport, &dc);
+}
+
 void CQuorrelController::BuildHourglassChart(CommandFile&) {}
 void CQuorrelController::BuildDescendantChart(CommandFile&) {}
 void CQuorrelController::BuildAncestorChart(CommandFile& commandFile)

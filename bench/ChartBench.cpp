@@ -2,7 +2,8 @@
 // settings read from a command file, five text lines sized to their wrapped
 // text, the shadow, the twelve ports and the final layout. Then ancestor
 // charts of 8, 10 and 12 generations on full pedigrees, phase by phase, and
-// the output files a run writes for each (the canvas fitted to the chart first).
+// the output files a run writes for each (the canvas fitted to the chart first);
+// last a fan chart of 10 generations with its files.
 //   chart_bench [count]
 #include "chartparts/BoxSettings.h"
 #include "chartparts/CIndiBox.h"
@@ -11,7 +12,9 @@
 #include "chartparts/ChartOutput.h"
 #include "charts/AncestorChart.h"
 #include "charts/ChartDecorations.h"
+#include "charts/FanChart.h"
 #include "data/ProjectDatabase.h"
+#include "platform/CDC.h"
 #include "platform/CommandFile.h"
 #include "platform/HeadlessApplication.h"
 #include "platform/StatusBarHost.h"
@@ -165,6 +168,53 @@ void BenchAncestorChart(int generations, const std::filesystem::path& directory)
     std::printf("  chart and files together: %.3f s\n", clock.Total() + writing);
 }
 
+// A fan chart of 10 generations (1,023 cells) on a full pedigree, with the
+// output files, as a run writes them.
+void BenchFanChart(const std::filesystem::path& directory)
+{
+    constexpr int kFanGenerations = 10;
+    const std::filesystem::path project = directory / "FAN10";
+    ProjectWriter writer;
+    BuildPedigreeProject(writer, kFanGenerations);
+    writer.Write(project.string());
+    const std::filesystem::path commandFile = directory / "fan_bench.qrc";
+    std::ofstream(commandFile) << "[FanChart]\ngenerations=" << kFanGenerations
+                               << "\nDegreesWide=360\nstartangle=0\nCurveGenerations=5\nCenterCurveText=TRUE\n"
+                                  "KeepUpRight=TRUE\nArrows=TRUE\nLifeSpan=TRUE\nFont=Arial\nFontSize=10\n"
+                                  "FontColor=0 0 0\nlinecolor=0 0 0\nlinewidth=1\n"
+                               << "[database]\nfile=" << project.string() << "\nstartperson=1\n";
+    const CommandFile file(commandFile.string());
+    CQuorrelModel model;
+    CQuorrelViewport viewport;
+    viewport.SetModel(&model);
+    const Clock::time_point start = Clock::now();
+    {
+        CDC dc;
+        viewport.OnPrepareDC(&dc);
+        BuildFanChart(file, model, &viewport, &dc);
+    }
+    const double built = Seconds(start);
+    const Clock::time_point fitStart = Clock::now();
+    ChartDecorations::FitCanvasToChart(model);
+    const double fitted = Seconds(fitStart);
+    const int parts = model.GetChildCount() > 0 ? model.GetChild(0)->GetChildCount() : 0;
+    std::printf("fan chart of %d generations: %d parts, %.3f s to build, %.3f s to fit the canvas %d x %d\n",
+                kFanGenerations, parts, built, fitted, model.GetSize().cx, model.GetSize().cy);
+    ChartOutput output(&viewport);
+    double writing = 0;
+    for (const char* type : {"BMP", "JPG", "QRD"}) {
+        const std::filesystem::path written = directory / (std::string("fan.") + type);
+        const Clock::time_point outStart = Clock::now();
+        const bool saved = output.SaveAs(written.string(), type);
+        const double seconds = Seconds(outStart);
+        writing += seconds;
+        std::printf("  %-11s %s in %.3f s, peak memory so far %ld MB\n", type,
+                    saved ? "written" : output.GetError().c_str(), seconds, PeakMegabytes());
+        std::filesystem::remove(written);
+    }
+    std::printf("  chart and files together: %.3f s\n", built + fitted + writing);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -213,6 +263,7 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(directory);
     for (const int generations : {8, 10, 12})
         BenchAncestorChart(generations, directory);
+    BenchFanChart(directory);
     std::filesystem::remove_all(directory);
     return 0;
 }

@@ -13,14 +13,6 @@ constexpr int kBoldWeight = 700;
 constexpr int kNormalWeight = 400;
 constexpr int kMinFontSize = 2;
 
-// Weight and italic from a font attribute text: "BOLD" must come first.
-void ApplyFontAttribute(CODFontProperties& font, const std::string& attribute)
-{
-    const std::string upper = TextCodec::ToUpper(attribute);
-    font.SetWeight(upper.starts_with("BOLD") ? kBoldWeight : kNormalWeight);
-    font.SetItalic(upper.find("ITAL") != std::string::npos ? 1 : 0);
-}
-
 void ReadFont(const CommandFile& file, const char* prefix, CODFontProperties& font)
 {
     const std::string base(prefix);
@@ -33,6 +25,13 @@ void ReadFont(const CommandFile& file, const char* prefix, CODFontProperties& fo
 }
 
 }  // namespace
+
+void ApplyFontAttribute(CODFontProperties& font, const std::string& attribute)
+{
+    const std::string upper = TextCodec::ToUpper(attribute);
+    font.SetWeight(upper.starts_with("BOLD") ? kBoldWeight : kNormalWeight);
+    font.SetItalic(upper.find("ITAL") != std::string::npos ? 1 : 0);
+}
 
 BoxSettings BoxSettings::Read(const CommandFile& file)
 {

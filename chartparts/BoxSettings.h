@@ -7,6 +7,10 @@
 
 class CommandFile;
 
+// Weight 700 when the upper-cased attribute text starts with "BOLD", else
+// 400; italic when it holds "ITAL".
+void ApplyFontAttribute(CODFontProperties& font, const std::string& attribute);
+
 // The [Box] settings of a command file, read once for all the boxes of a
 // chart run (each box copies them when it is constructed).
 struct BoxSettings {

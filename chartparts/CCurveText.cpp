@@ -1,7 +1,6 @@
 #include "chartparts/CCurveText.h"
 
 #include "engine/CODFillProperties.h"
-#include "engine/CODFontProperties.h"
 #include "engine/CODLineProperties.h"
 #include "engine/ODHelpers.h"
 #include "engine/TransformStack.h"
@@ -111,6 +110,17 @@ int CCurveText::ChordAngle() const
     return ((AngleBetween(from.x, from.y, to.x, to.y) % kFullTurn) + kFullTurn) % kFullTurn;
 }
 
+int CCurveText::CharacterRadius() const
+{
+    std::vector<POINT> transformed = m_points;
+    const CODTransform accumulated = TransformStack::Depth() > 0 && TransformStack::Top()
+        ? *TransformStack::Top()
+        : GetAccumulatedTransform();
+    accumulated.TransformPoints(transformed.data(), static_cast<int>(transformed.size()));
+    const CRect extent = EnclosingRect(transformed);
+    return (extent.right - extent.left) / 2;
+}
+
 CCurveText::Placement CCurveText::PlaceCharacters(CDC* pDC, bool bDraw)
 {
     const int saved = pDC->SaveDC();
@@ -127,13 +137,7 @@ CCurveText::Placement CCurveText::PlaceCharacters(CDC* pDC, bool bDraw)
     CODTransform turn;
     turn.RotateAbout(static_cast<float>(-h), cx, cy, 1, 1);
 
-    std::vector<POINT> transformed = m_points;
-    const CODTransform accumulated = TransformStack::Depth() > 0 && TransformStack::Top()
-        ? *TransformStack::Top()
-        : GetAccumulatedTransform();
-    accumulated.TransformPoints(transformed.data(), static_cast<int>(transformed.size()));
-    const CRect extent = EnclosingRect(transformed);
-    const int r = (extent.right - extent.left) / 2;
+    const int r = CharacterRadius();
 
     const int previousMode = pDC->SetBkMode(TRANSPARENT);
     const int icx = RoundHalfAwayFromZero(cx);
@@ -189,12 +193,8 @@ int CCurveText::MeasureSweep(CDC* pDC)
 {
     if (!pDC || GetPointCount() != kCurvePoints)
         return 0;
-    HFONT previous;
-    if (const auto* font = dynamic_cast<const CODFontProperties*>(GetProperty(OD_PROP_FONT, true)))
-        previous = pDC->SelectObject(font->GetFont());
+    // In the context's own font: the caller scales the result to the text's font.
     const Placement placement = PlaceCharacters(pDC, false);
-    if (previous)
-        pDC->SelectObject(previous);
     int sweep = AngleBetween(placement.end.x, placement.end.y, placement.centre.x, placement.centre.y) + kFullTurn
         - ChordAngle();
     if (sweep > kFullTurn)

@@ -24,15 +24,19 @@ public:
     void CreateCurve(int left, int top, int right, int bottom);
     // The direction from point 9 to point 0, 0 to 3599 tenths of a degree.
     int ChordAngle() const;
-    // Places the characters as OnDraw does without drawing; the angle (in
-    // tenths of a degree) at which the text ends.
+    // Places the characters as OnDraw does without drawing, in the font the
+    // context has selected; the angle (in tenths of a degree) at which the text ends.
     int MeasureSweep(CDC* pDC);
+
+    // The radius the characters are set at: half the width of the turned
+    // points' rectangle, so between 1 and 1.14 times the curve's own radius.
+    int CharacterRadius() const;
 
     void OnDraw(CDC* pDC) override;
     // A curve text never takes a box from outside: its shape is its curve.
     void SetBounds(const CRect& rect) override;
     // The bounds of the points turned back by the chord angle about the centre.
-    CRect GetTextRect() const;
+    CRect GetTextRect() const override;
 
     // The middles of the sides of the points' rectangle (0 top, 1 right,
     // 2 bottom, 3 left), in model coordinates.

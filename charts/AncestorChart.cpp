@@ -4,11 +4,11 @@
 #include "chartparts/CIndiBox.h"
 #include "chartparts/Connectors.h"
 #include "chartparts/DefaultPropertySource.h"
+#include "charts/ChartDefaultFont.h"
 #include "charts/CrossAxisShifts.h"
 #include "data/PersonNode.h"
 #include "data/ProjectDatabase.h"
 #include "engine/CODBoolProperty.h"
-#include "engine/CODFontProperties.h"
 #include "engine/CODLineProperties.h"
 #include "engine/CODModel.h"
 #include "engine/CODPortComponent.h"
@@ -31,7 +31,6 @@ namespace {
 
 constexpr const char* kSection = "Ancestor";
 constexpr const char* kInsufficientMemory = "Insufficient Memory to build chart..";
-constexpr int kDefaultFontSize = 8;
 // The kind of a person drawn already in a nearer place.
 constexpr char kDrawnAlready = 'D';
 constexpr int kLargestLineStyle = 4;  // PS_DASHDOTDOT
@@ -82,23 +81,6 @@ CODLineProperties ReadLine(const CommandFile& file, const char* colorKey, const 
     return line;
 }
 
-void SetDefaultFont(const CommandFile& file, DefaultPropertySource* pDefaults)
-{
-    if (pDefaults == nullptr)
-        return;
-    int size = file.GetInt(kSection, "DefFontSize");
-    if (size == 0)
-        size = kDefaultFontSize;
-    for (CODProperty* property : pDefaults->EditDefaultProperties()) {
-        auto* font = dynamic_cast<CODFontProperties*>(property);
-        if (font == nullptr)
-            continue;
-        font->SetFaceName(file.GetString(kSection, "DefFont"));
-        font->SetPointSize(size);
-        font->SetColor(file.GetColor(kSection, "DefFontColor"));
-    }
-}
-
 class AncestorChart {
 public:
     AncestorChart(const CommandFile& file, CODModel& model)
@@ -122,7 +104,7 @@ public:
 
     CIndiBox* Build(DefaultPropertySource* pDefaults)
     {
-        SetDefaultFont(m_file, pDefaults);
+        SetChartDefaultFont(m_file, kSection, pDefaults);
         m_progress.SetText("Opening Database");
         ProjectDatabase database(m_file.GetString("database", "file"));
         database.Open();

@@ -14,6 +14,7 @@
 #include "platform/CRgn.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace {
@@ -261,6 +262,31 @@ void CODTextComponent::SizeToText(int nMode, CDC* pDC, bool bAlways)
     fit(sized.top, sized.bottom, neededHeight);
     SetBoxPoints(sized);
     UpdateBounds(pDC);
+}
+
+CRect CODTextComponent::GetTextRect() const
+{
+    return UprightBox(BoxAngle());
+}
+
+void CODTextComponent::SetTextRect(const CRect& rect)
+{
+    if (GetPointCount() != kBoxCorners)
+        return;
+    std::array<POINT, kBoxCorners> corners = {{{rect.left, rect.top}, {rect.right, rect.top},
+                                               {rect.right, rect.bottom}, {rect.left, rect.bottom}}};
+    if (const int angle = BoxAngle(); angle != 0) {
+        const CPoint centre = GetAnchorPoint(kCentreAnchor);
+        CODTransform turn;
+        turn.RotateAbout(static_cast<float>(angle), static_cast<float>(centre.x), static_cast<float>(centre.y), 1, 1);
+        turn.TransformPoints(corners.data(), kBoxCorners);
+    }
+    const CODTransform toWorld = GetAccumulatedTransform();
+    if (!toWorld.IsIdentity())
+        for (POINT& corner : corners)
+            toWorld.InverseTransformPoint(corner.x, corner.y);
+    SetPoints(corners.data(), kBoxCorners);
+    UpdateBounds();
 }
 
 CRect CODTextComponent::GetTextMargins(CDC* pDC)

@@ -57,6 +57,11 @@ public:
     CRect GetTextMargins(CDC* pDC);
     // The logical width of the pen, both ways (0 without a pen).
     CSize GetPenInsets() const;
+    // The box turned upright about its centre: the text's own frame.
+    virtual CRect GetTextRect() const;
+    // Makes the upright box the rectangle, turned as the box was about the
+    // centre GetTextRect turns about.
+    void SetTextRect(const CRect& rect);
 
     void OnDraw(CDC* pDC) override;
 
