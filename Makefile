@@ -37,9 +37,9 @@ demo: deps
 	for f in $$(find examples -maxdepth 1 -type f \( -iname '*.qrc' -o -iname '*.ini' \) | sort); do \
 		echo "demo: $$f"; \
 		base=$$(sed -n 's/^[[:space:]]*OUTPUT[[:space:]]*=[[:space:]]*//Ip' "$$f" | tr -d '\r' | head -n 1); \
-		if [ -n "$$base" ]; then rm -f "$$base.BMP" "$$base.JPG" "$$base.QRD"; fi; \
+		if [ -n "$$base" ]; then for ext in BMP JPG QRD PDF SVG PNG; do rm -f "$$base.$$ext"; done; fi; \
 		$(BUILD)/app/quorrel "$$f" || { echo "demo: $$f failed" >&2; status=1; }; \
-		for ext in BMP JPG QRD; do \
+		for ext in BMP JPG QRD PDF SVG PNG; do \
 			if [ -n "$$base" ] && [ -f "$$base.$$ext" ]; then echo "demo:   wrote $$base.$$ext"; fi; \
 		done; \
 	done; \

@@ -5,22 +5,15 @@
 #include "chartparts/ChartOutput.h"
 #include "platform/TextCodec.h"
 
-namespace {
-
-bool EndsWith(const std::string& text, const std::string& ending)
-{
-    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-}
-
-}  // namespace
-
 bool ChartExport::Run(const std::string& strChart, const std::string& strPicture, std::string& strError)
 {
-    const std::string lower = TextCodec::ToLower(strPicture);
-    const bool jpeg = EndsWith(lower, ".jpg") || EndsWith(lower, ".jpeg");
-    if (!jpeg && !EndsWith(lower, ".bmp")) {
+    const auto dot = strPicture.rfind('.');
+    std::string type = TextCodec::ToUpper(dot == std::string::npos ? std::string() : strPicture.substr(dot + 1));
+    if (type == "JPEG")
+        type.assign("JPG");
+    if (type != "BMP" && type != "JPG" && type != "PNG" && type != "PDF" && type != "SVG") {
         strError = strPicture;
-        strError += ": the picture must be a .bmp or .jpg file";
+        strError += ": the picture must be a .bmp, .jpg, .png, .pdf or .svg file";
         return false;
     }
     CQuorrelDoc doc;
@@ -29,7 +22,7 @@ bool ChartExport::Run(const std::string& strChart, const std::string& strPicture
     CQuorrelViewport viewport;
     viewport.SetModel(&doc.GetModel());
     ChartOutput output(&viewport);
-    if (!(jpeg ? output.SaveJPG(strPicture) : output.SaveBMP(strPicture))) {
+    if (!output.SaveAs(strPicture, type)) {
         strError = strPicture;
         strError += ": ";
         strError += output.GetError();

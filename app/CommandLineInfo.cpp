@@ -67,13 +67,14 @@ CommandLineInfo CommandLineInfo::Parse(const std::vector<std::string>& arguments
 std::string CommandLineInfo::Usage()
 {
     return "Usage: quorrel [--verbose] [FILE]\n"
-           "       quorrel --export OUT.bmp|OUT.jpg CHART.qrd\n"
+           "       quorrel --export OUT.bmp|.jpg|.png|.pdf|.svg CHART.qrd\n"
            "Draws genealogy charts and lets you edit them.\n"
            "\n"
            "  FILE        a command file (.qrc or .ini) to run in a new chart window,\n"
            "              or a chart document to open; without FILE an empty chart window opens\n"
            "  --verbose   also write the status texts of a chart run to standard error\n"
-           "  --export    render the chart document into a BMP or JPEG picture and exit,\n"
+           "  --export    render the chart document into a BMP, JPEG or PNG picture, or a\n"
+           "              PDF or SVG drawing, and exit,\n"
            "              without a display (status 0 when written, 1 otherwise)\n"
            "  --help      show this text and exit\n"
            "  --version   show the version and exit\n"

@@ -4,7 +4,7 @@
 #include <vector>
 
 // What the command line asks for: quorrel [--verbose] [FILE], --help, --version,
-// or quorrel --export OUT.bmp|OUT.jpg CHART.qrd for scripts.
+// or quorrel --export OUT.bmp|.jpg|.png|.pdf|.svg CHART.qrd for scripts.
 // A file whose name ends in .INI or .QRC (any case) is a command file, run in a
 // new chart window; any other file is a chart document to open.
 class CommandLineInfo {

@@ -164,7 +164,12 @@ bool CQuorrelViewport::RenderBands(int nBandRows, const BandSink& takeBand, CDC*
     if (rendered) {
         const HBITMAP previous = memory.SelectObject(band);
         for (int top = 0; rendered && top < size.cy; top += bandRows) {
-            DrawBand(memory, top - kBandMargin, header.biHeight, size);
+            // The band bitmap is reused: what the canvas does not cover starts black again.
+            memory.SetMapMode(MM_TEXT);
+            memory.SetWindowOrg(0, 0);
+            memory.SetViewportOrg(0, 0);
+            memory.PatBlt(0, 0, size.cx, header.biHeight, BLACKNESS);
+            DrawCanvasRows(memory, top - kBandMargin, header.biHeight, size);
             rendered = takeBand(memory, band, kBandMargin, top, std::min(bandRows, size.cy - top));
         }
         memory.SelectObject(previous);
@@ -173,23 +178,43 @@ bool CQuorrelViewport::RenderBands(int nBandRows, const BandSink& takeBand, CDC*
     return rendered;
 }
 
-void CQuorrelViewport::DrawBand(CDC& memory, int nTop, int nRows, const CSize& size) const
+void CQuorrelViewport::DrawCanvasRows(CDC& dc, int nTop, int nRows, const CSize& size) const
 {
-    // The band bitmap is reused: what the canvas does not cover starts black again.
-    memory.SetMapMode(MM_TEXT);
-    memory.SetWindowOrg(0, 0);
-    memory.SetViewportOrg(0, 0);
-    memory.PatBlt(0, 0, size.cx, nRows, BLACKNESS);
-    OnPrepareDC(&memory);
+    OnPrepareDC(&dc);
     // Whole pixels up: each band is the picture shifted, so bands join without a seam.
-    const POINT org = memory.GetViewportOrg();
-    memory.SetViewportOrg(org.x, org.y - nTop);
+    const POINT org = dc.GetViewportOrg();
+    dc.SetViewportOrg(org.x, org.y - nTop);
     POINT corners[2] = {{0, 0}, {size.cx, nRows}};
-    memory.DPtoLP(corners, 2);
-    const CRect band(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
-    DrawCanvasBackground(&memory, band);
-    for (CODComponent* component : GetModel()->ComponentsIn(band))
-        component->Draw(&memory);
+    dc.DPtoLP(corners, 2);
+    const CRect rows(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
+    DrawCanvasBackground(&dc, rows);
+    for (CODComponent* component : GetModel()->ComponentsIn(rows))
+        component->Draw(&dc);
+}
+
+bool CQuorrelViewport::DrawCanvas(CDC& dc)
+{
+    CODModel* model = GetModel();
+    if (!model)
+        return false;
+    const CPoint scroll = GetScrollPosition();
+    SetScrollPosition(model->GetOrigin());
+    const CSize size = GetImageSize();
+    DrawCanvasRows(dc, 0, size.cy, size);
+    SetScrollPosition(scroll);
+    return true;
+}
+
+void CQuorrelViewport::DrawPrintedPage(CDC& dc, int nPage, int nDeviceUnitsPerInch)
+{
+    const CRect page = GetPageRect(nPage);
+    const CPoint origin = GetPageOrigin();
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(kLogicalUnitsPerInch, kLogicalUnitsPerInch);
+    dc.SetViewportExt(nDeviceUnitsPerInch, nDeviceUnitsPerInch);
+    dc.SetWindowOrg(page.left - origin.x, page.top - origin.y);
+    dc.SetViewportOrg(0, 0);
+    Draw(&dc, page);
 }
 
 void CQuorrelViewport::DrawPageBoundaries(CDC* pDC, const CRect& rect)

@@ -23,6 +23,8 @@ public:
     // memory is asked for, with the reason, instead of failing half-way.
     static constexpr std::int64_t kMaxImageBytes = std::int64_t{3} << 28;
     static constexpr COLORREF kCutMarkColor = 0x00808080;
+    // Logical units are screen pixels at 100 %.
+    static constexpr int kLogicalUnitsPerInch = 96;
     // A rendered band's bitmap holds about this much, whatever the canvas size.
     static constexpr std::int64_t kBandBytes = std::int64_t{16} << 20;
     // Rows drawn above and below each band and thrown away: a line cut at the
@@ -46,6 +48,12 @@ public:
     bool RenderBands(int nBandRows, const BandSink& takeBand, CDC* pDC = nullptr);
     // The rows of a band that holds about kBandBytes at that picture width.
     static int BandRowsFor(int nWidth);
+    // The whole canvas as RenderToImage draws it, onto a context of the
+    // picture's size (a PDF or SVG page); false without a model.
+    bool DrawCanvas(CDC& dc);
+    // Printed page n (from 1) at 100 %, with its cut marks when the context
+    // prints, onto a sheet of paper of nDeviceUnitsPerInch, inside its margins.
+    void DrawPrintedPage(CDC& dc, int nPage, int nDeviceUnitsPerInch);
     // The canvas in device pixels at the current zoom.
     CSize GetImageSize() const;
     const std::string& GetRenderError() const { return m_strRenderError; }
@@ -68,8 +76,8 @@ public:
     bool m_bRulersVisible = false;
 
 private:
-    // The canvas's rows from nTop down, drawn into the context's band bitmap.
-    void DrawBand(CDC& memory, int nTop, int nRows, const CSize& size) const;
+    // The canvas's rows from nTop down, drawn from the context's top.
+    void DrawCanvasRows(CDC& dc, int nTop, int nRows, const CSize& size) const;
 
     std::string m_strRenderError;
 };

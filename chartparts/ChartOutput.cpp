@@ -7,6 +7,8 @@
 #include "engine/CODFontProperties.h"
 #include "engine/CODModel.h"
 #include "engine/PropertyIds.h"
+#include "images/DibBandWriter.h"
+#include "images/PngBandWriter.h"
 #include "images/SECDib.h"
 #include "images/SECJpeg.h"
 #include "platform/Arithmetic.h"
@@ -14,9 +16,11 @@
 #include "platform/MessageBox.h"
 #include "platform/ResourceStrings.h"
 #include "platform/StatusBarProgress.h"
+#include "platform/VectorFileDC.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -35,7 +39,14 @@ constexpr OutputFile kOutputFiles[] = {
     {"OutPutBmp", ".BMP", "BMP", "Saving the diagram to the file: %s.BMP\n", "Unable to create the output file %s.BMP\n"},
     {"OutPutJpg", ".JPG", "JPG", "Saving the diagram to the file: %s.JPG\n", "Unable to create the output file %s.JPG\n"},
     {"OutPutQRD", ".QRD", "QRD", "Saving the diagram to the file: %s.QRD\n", "Unable to create the output file %s.QRD\n"},
+    {"OutPutPdf", ".PDF", "PDF", "Saving the diagram to the file: %s.PDF\n", "Unable to create the output file %s.PDF\n"},
+    {"OutPutSvg", ".SVG", "SVG", "Saving the diagram to the file: %s.SVG\n", "Unable to create the output file %s.SVG\n"},
+    {"OutPutPng", ".PNG", "PNG", "Saving the diagram to the file: %s.PNG\n", "Unable to create the output file %s.PNG\n"},
 };
+
+// PDF pages are measured in points.
+constexpr int kPointsPerInch = 72;
+constexpr const char* kCannotWrite = "The file cannot be written.";
 
 // The base is a path of any length, so no fixed buffer.
 std::string WithBase(const char* format, const std::string& base)
@@ -63,13 +74,20 @@ ChartOutput::ChartOutput(CQuorrelViewport* pViewport)
 {
 }
 
-bool ChartOutput::SaveImage(const std::string& strPath, bool bJpeg)
+bool ChartOutput::HasChart()
 {
     m_strError.clear();
     if (!m_pViewport || !m_pViewport->GetModel()) {
         m_strError = "There is no chart to save.";
         return false;
     }
+    return true;
+}
+
+bool ChartOutput::SaveImage(const std::string& strPath, bool bJpeg)
+{
+    if (!HasChart())
+        return false;
     StatusBarProgress progress(IDS_PLEASE_WAIT, true);
     progress.SetText("Generating Image");
     const CSize size = m_pViewport->GetImageSize();
@@ -94,7 +112,31 @@ bool ChartOutput::SaveImage(const std::string& strPath, bool bJpeg)
     }
     progress.SetText("Saving Image to file");
     if (!image->SaveToPath(strPath)) {
-        m_strError = "The file cannot be written.";
+        m_strError = kCannotWrite;
+        return false;
+    }
+    return true;
+}
+
+bool ChartOutput::SaveBanded(const std::string& strPath, BandFileWriter& writer)
+{
+    if (!HasChart())
+        return false;
+    StatusBarProgress progress(IDS_PLEASE_WAIT, true);
+    progress.SetText("Generating Image");
+    const CSize size = m_pViewport->GetImageSize();
+    if (!writer.Open(strPath, size.cx, size.cy)) {
+        m_strError = kCannotWrite;
+        return false;
+    }
+    progress.SetText(CQuorrelViewport::MemoryEstimateText(m_pViewport->GetModel()->GetSize()));
+    const bool rendered = m_pViewport->RenderBands(CQuorrelViewport::BandRowsFor(size.cx),
+        [&writer](const CDC& dc, const HBITMAP& band, int nFirstRow, int nTop, int nRows) {
+            return writer.PutRows(dc, band, nFirstRow, nTop, nRows);
+        });
+    progress.SetText("Saving Image to file");
+    if (!writer.Close() || !rendered) {
+        m_strError = rendered || m_pViewport->GetRenderError().empty() ? kCannotWrite : m_pViewport->GetRenderError();
         return false;
     }
     return true;
@@ -102,7 +144,66 @@ bool ChartOutput::SaveImage(const std::string& strPath, bool bJpeg)
 
 bool ChartOutput::SaveBMP(const std::string& strPath)
 {
-    return SaveImage(strPath, false);
+    if (!HasChart())
+        return false;
+    const CSize size = m_pViewport->GetImageSize();
+    if (SECImage::TrueColorDibHeaders(size.cx, size.cy).empty()) {
+        char text[160];
+        std::snprintf(text, sizeof text, "A BMP file holds at most 4 gigabytes; the chart is %d x %d pixels.",
+                      size.cx, size.cy);
+        m_strError = text;
+        return false;
+    }
+    DibBandWriter writer;
+    return SaveBanded(strPath, writer);
+}
+
+bool ChartOutput::SavePNG(const std::string& strPath)
+{
+    PngBandWriter writer;
+    return SaveBanded(strPath, writer);
+}
+
+bool ChartOutput::SaveVector(const std::string& strPath, bool bPdf)
+{
+    if (!HasChart())
+        return false;
+    StatusBarProgress progress(IDS_PLEASE_WAIT, true);
+    progress.SetText("Generating Image");
+    const VectorFileDC::Format format = bPdf ? VectorFileDC::Format::Pdf : VectorFileDC::Format::Svg;
+    const std::string title = std::filesystem::path(strPath).stem().string();
+    const int pages = bPdf && m_bPdfOnPages ? m_pViewport->GetPageCount() : 0;
+    bool drawn = false;
+    if (pages > 0) {
+        const CSize paper = m_pViewport->GetPaperSize();
+        VectorFileDC dc(format, strPath, MulDiv(paper.cx, kPointsPerInch, CQuorrelViewport::kLogicalUnitsPerInch),
+                        MulDiv(paper.cy, kPointsPerInch, CQuorrelViewport::kLogicalUnitsPerInch), true, title);
+        drawn = dc.IsOpen();
+        for (int n = 1; drawn && n <= pages; ++n) {
+            if (n > 1)
+                drawn = dc.NewPage();
+            if (drawn)
+                m_pViewport->DrawPrintedPage(dc, n, kPointsPerInch);
+        }
+        drawn = drawn && dc.Close();
+    } else {
+        const CSize size = m_pViewport->GetImageSize();
+        VectorFileDC dc(format, strPath, size.cx, size.cy, false, title);
+        drawn = dc.IsOpen() && m_pViewport->DrawCanvas(dc) && dc.Close();
+    }
+    if (!drawn)
+        m_strError = kCannotWrite;
+    return drawn;
+}
+
+bool ChartOutput::SavePDF(const std::string& strPath)
+{
+    return SaveVector(strPath, true);
+}
+
+bool ChartOutput::SaveSVG(const std::string& strPath)
+{
+    return SaveVector(strPath, false);
 }
 
 bool ChartOutput::SaveJPG(const std::string& strPath)
@@ -112,12 +213,9 @@ bool ChartOutput::SaveJPG(const std::string& strPath)
 
 bool ChartOutput::SaveQRD(const std::string& strPath)
 {
-    m_strError.clear();
-    CODModel* model = m_pViewport ? m_pViewport->GetModel() : nullptr;
-    if (!model) {
-        m_strError = "There is no chart to save.";
+    if (!HasChart())
         return false;
-    }
+    CODModel* model = m_pViewport->GetModel();
     model->SetType(strPath);
     std::vector<std::uint8_t> bytes;
     try {
@@ -147,6 +245,12 @@ bool ChartOutput::SaveAs(const std::string& strPath, const std::string& strType)
         return SaveJPG(strPath);
     if (strType == "QRD")
         return SaveQRD(strPath);
+    if (strType == "PDF")
+        return SavePDF(strPath);
+    if (strType == "SVG")
+        return SaveSVG(strPath);
+    if (strType == "PNG")
+        return SavePNG(strPath);
     m_strError = "Unknown file type " + strType;
     return false;
 }
@@ -155,6 +259,7 @@ void ChartOutput::WriteOutputFiles(const CommandFile& commandFile)
 {
     StatusBarProgress progress(IDS_PLEASE_WAIT, true);
     const std::string base = commandFile.GetString("CHART", "OUTPUT");
+    m_bPdfOnPages = commandFile.GetBool("CHART", "PdfPages");
     for (const OutputFile& output : kOutputFiles) {
         if (!commandFile.GetBool("CHART", output.key))
             continue;

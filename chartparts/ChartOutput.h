@@ -2,6 +2,7 @@
 
 #include <string>
 
+class BandFileWriter;
 class CommandFile;
 class CQuorrelViewport;
 
@@ -18,16 +19,24 @@ public:
     explicit ChartOutput(CQuorrelViewport* pViewport);
 
     // Each false when nothing or a broken file was written; the reason then in GetError().
+    // BMP and PNG are written band by band, so any canvas size fits in memory.
     bool SaveBMP(const std::string& strPath);
     bool SaveJPG(const std::string& strPath);
     // Also makes the path the model's type text and clears its modified flag.
     bool SaveQRD(const std::string& strPath);
-    // "BMP", "JPG" or "QRD", exactly; any other type writes nothing.
+    bool SavePNG(const std::string& strPath);
+    // The canvas on one page of its size in points, or with SetPdfOnPages
+    // on the model's printer pages with their cut marks.
+    bool SavePDF(const std::string& strPath);
+    bool SaveSVG(const std::string& strPath);
+    // "BMP", "JPG", "QRD", "PDF", "SVG" or "PNG", exactly; any other type writes nothing.
     bool SaveAs(const std::string& strPath, const std::string& strType);
+    void SetPdfOnPages(bool bPages) { m_bPdfOnPages = bPages; }
     const std::string& GetError() const { return m_strError; }
 
     // The files [CHART] OUTPUT and the OutPut switches ask for, in the order
-    // BMP, JPG, QRD; each failure is reported and the next file still written.
+    // BMP, JPG, QRD, PDF, SVG, PNG; each failure is reported and the next
+    // file still written. PdfPages puts the PDF on the printer pages.
     void WriteOutputFiles(const CommandFile& commandFile);
 
     // Moves every top-level component's top-left by the factor, scales its
@@ -37,7 +46,12 @@ public:
 
 private:
     bool SaveImage(const std::string& strPath, bool bJpeg);
+    bool SaveBanded(const std::string& strPath, BandFileWriter& writer);
+    bool SaveVector(const std::string& strPath, bool bPdf);
+    // The viewport and its model, or false with the reason.
+    bool HasChart();
 
     CQuorrelViewport* m_pViewport;
     std::string m_strError;
+    bool m_bPdfOnPages = false;
 };

@@ -55,6 +55,13 @@ int PageLength(int nPaper, int nMinBefore, int nMinAfter, int nBefore, int nAfte
     return MulDiv(static_cast<std::int32_t>(length), kScreenPixelsPerInch, nPerInch);
 }
 
+// Page settings in thousandths of an inch or hundredths of a millimetre.
+int UnitsPerInch(const CODPageSettings& settings)
+{
+    return (settings.GetUnits() & CODPageSettings::kThousandthsOfInches) != 0 ? kThousandthsPerInch
+                                                                               : kHundredthsMmPerInch;
+}
+
 int CeilDiv(int a, int b)
 {
     return static_cast<int>((std::int64_t{a} + b - 1) / b);
@@ -243,8 +250,7 @@ CSize CODDrawingViewport::GetPageSize() const
     if (!m_pModel)
         return CSize();
     const CODPageSettings& settings = m_pModel->GetPageSettings();
-    const int perInch = (settings.GetUnits() & CODPageSettings::kThousandthsOfInches) != 0 ? kThousandthsPerInch
-                                                                                            : kHundredthsMmPerInch;
+    const int perInch = UnitsPerInch(settings);
     const SIZE paper = settings.GetPaperSize();
     const RECT minimum = settings.GetMinMargins();
     const RECT margins = settings.GetMargins();
@@ -253,6 +259,28 @@ CSize CODDrawingViewport::GetPageSize() const
     if (width <= 0 || height <= 0)
         return CSize();
     return CSize(width, height);
+}
+
+CSize CODDrawingViewport::GetPaperSize() const
+{
+    if (!m_pModel)
+        return CSize();
+    const CODPageSettings& settings = m_pModel->GetPageSettings();
+    const SIZE paper = settings.GetPaperSize();
+    const int perInch = UnitsPerInch(settings);
+    return CSize(MulDiv(paper.cx, kScreenPixelsPerInch, perInch), MulDiv(paper.cy, kScreenPixelsPerInch, perInch));
+}
+
+CPoint CODDrawingViewport::GetPageOrigin() const
+{
+    if (!m_pModel)
+        return CPoint();
+    const CODPageSettings& settings = m_pModel->GetPageSettings();
+    const int perInch = UnitsPerInch(settings);
+    const RECT minimum = settings.GetMinMargins();
+    const RECT margins = settings.GetMargins();
+    return CPoint(MulDiv(minimum.left + margins.left, kScreenPixelsPerInch, perInch),
+                  MulDiv(minimum.top + margins.top, kScreenPixelsPerInch, perInch));
 }
 
 int CODDrawingViewport::GetPageCount() const

@@ -71,6 +71,10 @@ public:
 
     // Logical units; zero when the model's page settings leave no printable area.
     CSize GetPageSize() const;
+    // The sheet a page is printed on, and the page's top-left on it (inside
+    // the minimum margins and the margins), logical units.
+    CSize GetPaperSize() const;
+    CPoint GetPageOrigin() const;
     // Columns times rows covering the canvas; 0 without a page size.
     int GetPageCount() const;
     // Page n (from 1), left to right, then downward from (0, 0).

@@ -59,6 +59,13 @@ void PutInfoHeader(std::uint8_t* p, const BITMAPINFOHEADER& h)
     LittleEndian::Put32(p + 36, h.biClrImportant);
 }
 
+void PutFileHeader(std::uint8_t* p, std::int64_t fileBytes, std::size_t pixelOffset)
+{
+    LittleEndian::Put16(p, kBitmapSignature);
+    LittleEndian::Put32(p + 2, static_cast<std::uint32_t>(fileBytes));
+    LittleEndian::Put32(p + 10, static_cast<std::uint32_t>(pixelOffset));
+}
+
 BITMAPINFOHEADER GetInfoHeaderAt(const std::uint8_t* p)
 {
     BITMAPINFOHEADER h;
@@ -378,6 +385,24 @@ bool SECImage::PutBitmapRows(const CDC* pDC, const HBITMAP& bitmap, std::int32_t
     return true;
 }
 
+std::vector<std::uint8_t> SECImage::TrueColorDibHeaders(std::int32_t width, std::int32_t height)
+{
+    const std::int64_t fileBytes
+        = static_cast<std::int64_t>(kFileHeaderBytes + kInfoHeaderBytes) + DibRowBytes(width, kTrueColorBits) * height;
+    if (width <= 0 || height <= 0 || fileBytes > std::numeric_limits<std::uint32_t>::max())
+        return {};
+    std::vector<std::uint8_t> headers(kFileHeaderBytes + kInfoHeaderBytes, 0);
+    PutFileHeader(headers.data(), fileBytes, headers.size());
+    BITMAPINFOHEADER h;
+    h.biWidth = width;
+    h.biHeight = height;
+    h.biBitCount = kTrueColorBits;
+    // As SECDib writes it: the image size left zero.
+    h.biSizeImage = 0;
+    PutInfoHeader(headers.data() + kFileHeaderBytes, h);
+    return headers;
+}
+
 HBITMAP SECImage::MakeBitmap(const CDC* pDC) const
 {
     if (!HasPicture() || !AreRowsAligned())
@@ -602,9 +627,7 @@ bool SECImage::WriteDibFile(ImageStream& out, bool zeroImageSize)
         return false;
 
     std::uint8_t fileHeader[kFileHeaderBytes] = {};
-    LittleEndian::Put16(fileHeader, kBitmapSignature);
-    LittleEndian::Put32(fileHeader + 2, static_cast<std::uint32_t>(fileBytes));
-    LittleEndian::Put32(fileHeader + 10, static_cast<std::uint32_t>(kFileHeaderBytes + headerBytes));
+    PutFileHeader(fileHeader, fileBytes, kFileHeaderBytes + headerBytes);
     std::vector<std::uint8_t> header(p.m_header.begin(), p.m_header.begin() + static_cast<std::ptrdiff_t>(headerBytes));
     if (zeroImageSize)
         LittleEndian::Put32(header.data() + 20, 0);

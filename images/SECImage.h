@@ -75,6 +75,9 @@ public:
     // sourceRow down, into the picture's rows from top down (rows counted
     // from the top on both sides).
     bool PutBitmapRows(const CDC* pDC, const HBITMAP& bitmap, std::int32_t sourceRow, std::int32_t top, std::int32_t rows);
+    // The file and info headers SECDib writes before the rows of a 24-bit
+    // picture of that size; empty when the file could not hold it.
+    static std::vector<std::uint8_t> TrueColorDibHeaders(std::int32_t width, std::int32_t height);
     // A new bitmap compatible with the context, holding the picture; none
     // without a picture.
     HBITMAP MakeBitmap(const CDC* pDC) const;

@@ -6,8 +6,11 @@
 #include "platform/QtText.h"
 
 #include <QGlyphRun>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -47,12 +50,28 @@ bool CDC::TextOut(int x, int y, const std::string& text)
         p->fillRect(QRect(left, baseline - metrics.tmAscent, width, metrics.tmHeight), DCSurface::Colour(state.bkColour));
     if (glyphs.isEmpty())
         return true;
+    const bool underline = state.font->GetLogFont().lfUnderline != 0;
+    const bool strikeOut = state.font->GetLogFont().lfStrikeOut != 0;
+    if (p->paintEngine() && p->paintEngine()->type() == QPaintEngine::SVG) {
+        // SVG files have no glyph runs: the glyphs go as outlines, placed exactly.
+        const QRawFont& raw = font.RawFont();
+        QPainterPath outlines;
+        for (qsizetype i = 0; i < glyphs.size(); ++i)
+            outlines.addPath(raw.pathForGlyph(glyphs[i]).translated(positions[i] + QPointF(left, baseline)));
+        const qreal thickness = std::max<qreal>(raw.lineThickness(), 1);
+        if (underline)
+            outlines.addRect(QRectF(left, baseline + raw.underlinePosition(), width, thickness));
+        if (strikeOut)
+            outlines.addRect(QRectF(left, baseline - raw.xHeight() / 2, width, thickness));
+        p->fillPath(outlines, DCSurface::Colour(state.textColour));
+        return true;
+    }
     QGlyphRun run;
     run.setRawFont(font.RawFont());
     run.setGlyphIndexes(glyphs);
     run.setPositions(positions);
-    run.setUnderline(state.font->GetLogFont().lfUnderline != 0);
-    run.setStrikeOut(state.font->GetLogFont().lfStrikeOut != 0);
+    run.setUnderline(underline);
+    run.setStrikeOut(strikeOut);
     p->setPen(DCSurface::Colour(state.textColour));
     p->drawGlyphRun(QPointF(left, baseline), run);
     return true;

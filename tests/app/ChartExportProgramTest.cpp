@@ -79,9 +79,20 @@ TEST(ChartExportProgram, WritesTheCanvasAsBmpOrJpegWithoutADisplay)
     EXPECT_EQ(PixelFromTop(dib, 5, 5), kBackground);
     EXPECT_EQ(PixelFromTop(dib, 100, 50), kFill);
 
-    const Result jpg = Export("out.jpg chart.qrd");
-    ASSERT_EQ(jpg.status, 0) << jpg.err;
-    EXPECT_EQ(ReadFile("out.jpg").substr(0, 2), "\xFF\xD8");
+    const struct {
+        const char* file;
+        std::string magic;
+    } others[] = {
+        {"out.jpg", "\xFF\xD8"},
+        {"out.PNG", "\x89PNG"},
+        {"out.pdf", "%PDF"},
+        {"out.svg", "<?xml"},
+    };
+    for (const auto& other : others) {
+        const Result result = Export(std::string(other.file) + " chart.qrd");
+        ASSERT_EQ(result.status, 0) << other.file << ": " << result.err;
+        EXPECT_EQ(ReadFile(other.file).substr(0, other.magic.size()), other.magic) << other.file;
+    }
 }
 
 TEST(ChartExportProgram, DamagedChartsExitOneWithTheMessage)
@@ -108,9 +119,9 @@ TEST(ChartExportProgram, DamagedChartsExitOneWithTheMessage)
     }
     const Result missing = Export("out.bmp no-such.qrd");
     EXPECT_EQ(missing.status, 1);
-    const Result badType = Export("out.png whole.qrd");
+    const Result badType = Export("out.gif whole.qrd");
     EXPECT_EQ(badType.status, 1);
-    EXPECT_NE(badType.err.find(".bmp or .jpg"), std::string::npos) << badType.err;
+    EXPECT_NE(badType.err.find(".bmp, .jpg, .png, .pdf or .svg"), std::string::npos) << badType.err;
     const Result incomplete = Export("out.bmp");
     EXPECT_EQ(incomplete.status, 2) << incomplete.err;
 }

@@ -5,6 +5,8 @@
 #include "engine/CODFontProperties.h"
 #include "engine/CODTextComponent.h"
 #include "engine/PropertyIds.h"
+#include "images/DibBandWriter.h"
+#include "images/PngBandWriter.h"
 #include "images/SECDib.h"
 #include "platform/AppSettings.h"
 #include "platform/CBitmap.h"
@@ -30,6 +32,13 @@
 namespace {
 
 using Texts = std::vector<std::string>;
+
+// A drawing rasterised by another program is close when most channel values
+// lie within this of the picture's.
+constexpr int kCloseChannel = 48;
+constexpr double kCloseShare = 0.9;
+constexpr int kInkLevel = 128;
+constexpr double kInkTolerance = 0.35;
 
 // Messages shown while it lives.
 class MessageRecorder {
@@ -87,7 +96,8 @@ TEST_F(ChartOutputTest, OutputWritesTheAskedFilesInOrderAndYesIsNotTrue)
 {
     std::filesystem::create_directory("out");
     quorrel_test::WriteCommandFile("run.qrc",
-        "OUTPUT=out/tree\r\nOutPutBmp=TRUE\r\nOutPutJpg=yes\r\nOutPutQRD=true\r\n");
+        "OUTPUT=out/tree\r\nOutPutBmp=TRUE\r\nOutPutJpg=yes\r\nOutPutQRD=true\r\nOutPutPng=TRUE\r\n"
+        "OutPutPdf=TRUE\r\n");
     RecordingStatusBarHost host;
     MessageRecorder messages;
     m_output.WriteOutputFiles(CommandFile("run.qrc"));
@@ -98,7 +108,10 @@ TEST_F(ChartOutputTest, OutputWritesTheAskedFilesInOrderAndYesIsNotTrue)
         if (text.rfind("Saving the diagram", 0) == 0)
             saving.push_back(text);
     EXPECT_EQ(saving, (Texts{"Saving the diagram to the file: out/tree.BMP\n",
-                             "Saving the diagram to the file: out/tree.QRD\n"}));
+                             "Saving the diagram to the file: out/tree.QRD\n",
+                             "Saving the diagram to the file: out/tree.PDF\n",
+                             "Saving the diagram to the file: out/tree.PNG\n"}));
+    EXPECT_FALSE(std::filesystem::exists("out/tree.SVG"));
     EXPECT_FALSE(std::filesystem::exists("out/tree.JPG"));
     EXPECT_EQ(Identify("out/tree.BMP"), "420 x 260");
 
@@ -180,6 +193,111 @@ TEST_F(ChartOutputTest, BandsJoinWithoutSeams)
     EXPECT_FALSE(dib.PutBitmapRows(&dc, small, 1, 0, 3));
 }
 
+// Written band by band, a BMP has the bytes of the whole picture saved at
+// once, and a PNG its pixels exactly.
+TEST_F(ChartOutputTest, BandFilesHoldThePictureOfOnePiece)
+{
+    ASSERT_TRUE(m_viewport.SetMagnification(100, 100));
+    SECDib whole;
+    ASSERT_TRUE(m_viewport.RenderToImage(whole));
+    ASSERT_TRUE(whole.SaveToPath("whole.bmp"));
+    DibBandWriter bmp;
+    PngBandWriter png;
+    for (BandFileWriter* writer : std::initializer_list<BandFileWriter*>{&bmp, &png}) {
+        const std::string path = writer == &bmp ? "banded.bmp" : "banded.png";
+        ASSERT_TRUE(writer->Open(path, 420, 260));
+        ASSERT_TRUE(m_viewport.RenderBands(7, [writer](const CDC& dc, const HBITMAP& band, int first, int top, int rows) {
+            return writer->PutRows(dc, band, first, top, rows);
+        }));
+        ASSERT_TRUE(writer->Close()) << path;
+    }
+    EXPECT_EQ(image_witness::ReadFileBytes("banded.bmp"), image_witness::ReadFileBytes("whole.bmp"));
+    EXPECT_EQ(image_witness::MaxDifference(image_witness::DecodeWith(std::filesystem::absolute("banded.png").string()),
+                                           image_witness::Pixels(whole)),
+              0);
+
+    // An unfinished file is not left behind.
+    {
+        PngBandWriter cut;
+        ASSERT_TRUE(cut.Open("cut.png", 420, 260));
+        EXPECT_TRUE(std::filesystem::exists("cut.png"));
+        EXPECT_FALSE(cut.Close());
+    }
+    EXPECT_FALSE(std::filesystem::exists("cut.png"));
+}
+
+// Pixels darker than mid-grey in every channel.
+int InkPixels(const image_witness::Rgb& picture)
+{
+    int ink = 0;
+    for (std::size_t i = 0; i + 2 < picture.bytes.size(); i += 3)
+        ink += std::max({picture.bytes[i], picture.bytes[i + 1], picture.bytes[i + 2]}) < kInkLevel ? 1 : 0;
+    return ink;
+}
+
+// A file of the working directory, quoted for a witness's command line (witnesses run elsewhere).
+std::string Quoted(const char* name)
+{
+    return "'" + std::filesystem::absolute(name).string() + "'";
+}
+
+std::string Captured(const std::string& command)
+{
+    const std::string out = std::filesystem::absolute("captured.txt").string();
+    if (!image_witness::Run(command + " > '" + out + "' 2>&1"))
+        return "failed: " + command;
+    return quorrel_test::ReadFile(out);
+}
+
+// PDF and SVG keep lines as lines, the PDF its text as text, and both draw
+// what the picture shows.
+TEST_F(ChartOutputTest, PdfAndSvgDrawThePictureWithTextAsText)
+{
+    ASSERT_TRUE(m_output.SaveBMP("chart.bmp")) << m_output.GetError();
+    ASSERT_TRUE(m_output.SavePDF("chart.pdf")) << m_output.GetError();
+    ASSERT_TRUE(m_output.SaveSVG("chart.svg")) << m_output.GetError();
+    const std::string one = Captured("pdfinfo " + Quoted("chart.pdf"));
+    EXPECT_NE(one.find(" 420 x 260 pts"), std::string::npos) << one;
+    const std::string text = Captured("pdftotext " + Quoted("chart.pdf") + " -");
+    for (const char* words : {"The Smith Family", "John Smith", "b. 1820 York", "Mary Brown"})
+        EXPECT_NE(text.find(words), std::string::npos) << words << " in " << text;
+    EXPECT_EQ(Captured("xmllint --noout " + Quoted("chart.svg")), "");
+
+    ASSERT_TRUE(image_witness::Run("pdftoppm -r 72 -png -singlefile " + Quoted("chart.pdf") + " "
+                                   + Quoted("from-pdf")));
+    // The SVG gives its size in millimetres, which rounding may make a pixel more.
+    ASSERT_TRUE(image_witness::Run("rsvg-convert -w 420 -h 260 -o " + Quoted("from-svg.png") + " " + Quoted("chart.svg")));
+    const image_witness::Rgb picture = image_witness::DecodeWith(std::filesystem::absolute("chart.bmp").string());
+    for (const char* drawn : {"from-pdf.png", "from-svg.png"}) {
+        const image_witness::Rgb other = image_witness::DecodeWith(std::filesystem::absolute(drawn).string());
+        ASSERT_EQ(other.width, 420) << drawn;
+        ASSERT_EQ(other.height, 260) << drawn;
+        // Other rasterisers smooth edges and glyphs: most channel values stay
+        // close, and about as much dark ink (text and outlines) is drawn.
+        int close = 0;
+        for (std::size_t i = 0; i < picture.bytes.size(); ++i)
+            close += std::abs(picture.bytes[i] - other.bytes[i]) <= kCloseChannel ? 1 : 0;
+        EXPECT_GT(close, static_cast<int>(static_cast<double>(picture.bytes.size()) * kCloseShare)) << drawn;
+        const int ink = InkPixels(picture);
+        EXPECT_NEAR(InkPixels(other), ink, ink * kInkTolerance) << drawn;
+        if (const char* dir = std::getenv("QUORREL_TEST_PNG_DIR"))
+            image_witness::Run("cp " + Quoted(drawn) + " '" + dir + "/chart_output_" + drawn + "'");
+    }
+
+    // On the printer pages: one PDF page each, of the paper's size in points
+    // with the page inside the margins.
+    test_pages::SetPaper(m_doc.GetModel().GetPageSettings(), SIZE{3500, 3800}, RECT{500, 500, 500, 500});
+    ASSERT_EQ(m_viewport.GetPageCount(), 2);
+    m_output.SetPdfOnPages(true);
+    ASSERT_TRUE(m_output.SavePDF("pages.pdf")) << m_output.GetError();
+    const std::string info = Captured("pdfinfo " + Quoted("pages.pdf"));
+    EXPECT_NE(info.find("Pages:           2\n"), std::string::npos) << info;
+    EXPECT_NE(info.find(" 252 x 274 pts"), std::string::npos) << info;
+    EXPECT_NE(info.find("Title:           pages\n"), std::string::npos) << info;
+    if (const char* dir = std::getenv("QUORREL_TEST_PNG_DIR"))
+        image_witness::Run("pdftoppm -r 96 -png " + Quoted("pages.pdf") + " '" + dir + "/chart_output_pdf_page'");
+}
+
 TEST_F(ChartOutputTest, FailedFilesAreReportedWithTheirReason)
 {
     struct Case {
@@ -196,9 +314,17 @@ TEST_F(ChartOutputTest, FailedFilesAreReportedWithTheirReason)
         {CSize(70000, 100), "wide", "OutPutJpg",
          "Unable to create the output file wide.JPG\nA JPEG picture holds at most 65500 pixels a side; the chart is "
          "70000 x 100."},
-        {CSize(20000, 15000), "huge", "OutPutBmp",
-         "Unable to create the output file huge.BMP\nA picture of 20000 x 15000 pixels is larger than the 768 "
+        {CSize(420, 260), "missing/tree", "OutPutPng",
+         "Unable to create the output file missing/tree.PNG\nThe file cannot be written."},
+        {CSize(420, 260), "missing/tree", "OutPutPdf",
+         "Unable to create the output file missing/tree.PDF\nThe file cannot be written."},
+        // A JPEG is made in memory as a whole; a BMP is written band by band up to the format's limit.
+        {CSize(20000, 15000), "huge", "OutPutJpg",
+         "Unable to create the output file huge.JPG\nA picture of 20000 x 15000 pixels is larger than the 768 "
          "megabytes this program renders at once."},
+        {CSize(60000, 30000), "huge", "OutPutBmp",
+         "Unable to create the output file huge.BMP\nA BMP file holds at most 4 gigabytes; the chart is 60000 x "
+         "30000 pixels."},
         // A damaged chart's canvas is measured, not mapped.
         {CSize(2000000000, 2000000000), "damaged", "OutPutJpg",
          "Unable to create the output file damaged.JPG\nA JPEG picture holds at most 65500 pixels a side; the chart is "
@@ -216,11 +342,12 @@ TEST_F(ChartOutputTest, FailedFilesAreReportedWithTheirReason)
     }
     EXPECT_FALSE(std::filesystem::exists("wide.JPG"));
     EXPECT_FALSE(std::filesystem::exists("huge.BMP"));
+    EXPECT_FALSE(std::filesystem::exists("huge.JPG"));
 }
 
-TEST_F(ChartOutputTest, SaveAsKnowsOnlyTheThreeUpperCaseTypes)
+TEST_F(ChartOutputTest, SaveAsKnowsOnlyItsUpperCaseTypes)
 {
-    for (const char* type : {"bmp", "JPEG", "PNG", ""})
+    for (const char* type : {"bmp", "JPEG", "png", "Pdf", "GIF", ""})
         EXPECT_FALSE(m_output.SaveAs("any.file", type)) << type;
     EXPECT_FALSE(std::filesystem::exists("any.file"));
 }
