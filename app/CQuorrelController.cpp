@@ -6,6 +6,8 @@
 #include "chartparts/ChartOutput.h"
 #include "charts/AncestorChart.h"
 #include "charts/ChartDecorations.h"
+#include "charts/DescendantChart.h"
+#include "charts/HourglassChart.h"
 #include "platform/ResourceStrings.h"
 #include "platform/StatusBarProgress.h"
 #include "platform/CommandFile.h"
@@ -92,8 +94,18 @@ void CQuorrelController::RunCommandFile(const std::string& strCommandFile)
 }
 
 void CQuorrelController::BuildFanChart(CommandFile&) {}
-void CQuorrelController::BuildHourglassChart(CommandFile&) {}
-void CQuorrelController::BuildDescendantChart(CommandFile&) {}
+void CQuorrelController::BuildHourglassChart(CommandFile& commandFile)
+{
+    if (CODModel* model = Model())
+        ::BuildHourglassChart(commandFile, *model, GetViewport());
+}
+
+void CQuorrelController::BuildDescendantChart(CommandFile& commandFile)
+{
+    if (CODModel* model = Model())
+        ::BuildDescendantChart(commandFile, *model, GetViewport());
+}
+
 void CQuorrelController::BuildAncestorChart(CommandFile& commandFile)
 {
     if (CODModel* model = Model())

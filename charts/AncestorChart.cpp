@@ -1,28 +1,27 @@
 #include "charts/AncestorChart.h"
 
-#include "chartparts/BoxSettings.h"
 #include "chartparts/CIndiBox.h"
 #include "chartparts/Connectors.h"
-#include "chartparts/DefaultPropertySource.h"
+#include "charts/ChartBoxes.h"
+#include "charts/ChartDirection.h"
+#include "charts/ChartFont.h"
+#include "charts/ChartLine.h"
 #include "charts/CrossAxisShifts.h"
 #include "data/PersonNode.h"
 #include "data/ProjectDatabase.h"
-#include "engine/CODBoolProperty.h"
-#include "engine/CODFontProperties.h"
 #include "engine/CODLineProperties.h"
 #include "engine/CODModel.h"
 #include "engine/CODPortComponent.h"
-#include "engine/PropertyIds.h"
 #include "platform/CommandFile.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourceStrings.h"
 #include "platform/StatusBarProgress.h"
-#include "platform/TextCodec.h"
 
 #include <algorithm>
 #include <deque>
 #include <map>
 #include <new>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -31,10 +30,8 @@ namespace {
 
 constexpr const char* kSection = "Ancestor";
 constexpr const char* kInsufficientMemory = "Insufficient Memory to build chart..";
-constexpr int kDefaultFontSize = 8;
 // The kind of a person drawn already in a nearer place.
 constexpr char kDrawnAlready = 'D';
-constexpr int kLargestLineStyle = 4;  // PS_DASHDOTDOT
 // The sibling connector sits 39 % of the generation gap beside its boxes.
 constexpr int kSiblingOffsetPercent = 39;
 constexpr int kPercent = 100;
@@ -42,26 +39,21 @@ constexpr int kPercent = 100;
 enum PortSide { kLeft = 0, kRight = 1, kTop = 2, kBottom = 3 };
 
 struct DirectionInfo {
-    const char* name;
     ConnectDirection code;
     PortSide towardParents;
     PortSide towardChild;
 };
 
 constexpr DirectionInfo kDirections[] = {
-    {"RIGHT", ConnectDirection::Right, kRight, kLeft},
-    {"LEFT", ConnectDirection::Left, kLeft, kRight},
-    {"DOWN", ConnectDirection::Below, kBottom, kTop},
-    {"UP", ConnectDirection::Above, kTop, kBottom},
+    {ConnectDirection::Right, kRight, kLeft},
+    {ConnectDirection::Left, kLeft, kRight},
+    {ConnectDirection::Below, kBottom, kTop},
+    {ConnectDirection::Above, kTop, kBottom},
 };
 
 const DirectionInfo& ReadDirection(const CommandFile& file)
 {
-    const std::string name = TextCodec::ToUpper(file.GetString(kSection, "Direction"));
-    for (const DirectionInfo& direction : kDirections)
-        if (name == direction.name)
-            return direction;
-    return kDirections[0];
+    return kDirections[static_cast<int>(ReadChartDirection(file, kSection, ConnectDirection::Right))];
 }
 
 struct GenerationEntry {
@@ -70,42 +62,13 @@ struct GenerationEntry {
     int extent = 0;    // row height, DOWN and UP only
 };
 
-CODLineProperties ReadLine(const CommandFile& file, const char* colorKey, const char* widthKey, const char* styleKey)
-{
-    CODLineProperties line;
-    line.SetTransparent(0);
-    line.SetColor(file.GetColor(kSection, colorKey));
-    if (const int width = file.GetInt(kSection, widthKey); width >= 0)
-        line.SetWidth(width);
-    if (const int style = file.GetInt(kSection, styleKey); style >= 0 && style <= kLargestLineStyle)
-        line.SetStyle(style);
-    return line;
-}
-
-void SetDefaultFont(const CommandFile& file, DefaultPropertySource* pDefaults)
-{
-    if (pDefaults == nullptr)
-        return;
-    int size = file.GetInt(kSection, "DefFontSize");
-    if (size == 0)
-        size = kDefaultFontSize;
-    for (CODProperty* property : pDefaults->EditDefaultProperties()) {
-        auto* font = dynamic_cast<CODFontProperties*>(property);
-        if (font == nullptr)
-            continue;
-        font->SetFaceName(file.GetString(kSection, "DefFont"));
-        font->SetPointSize(size);
-        font->SetColor(file.GetColor(kSection, "DefFontColor"));
-    }
-}
-
 class AncestorChart {
 public:
     AncestorChart(const CommandFile& file, CODModel& model)
         : m_file(file)
         , m_model(model)
         , m_direction(ReadDirection(file))
-        , m_bVertical(m_direction.code == ConnectDirection::Below || m_direction.code == ConnectDirection::Above)
+        , m_bVertical(IsVertical(m_direction.code))
         , m_progress(IDS_PLEASE_WAIT, true)
     {
         m_progress.SetText("Starting Ancestor Chart");
@@ -122,7 +85,7 @@ public:
 
     CIndiBox* Build(DefaultPropertySource* pDefaults)
     {
-        SetDefaultFont(m_file, pDefaults);
+        ChartFont::Read(m_file, kSection).ApplyTo(pDefaults);
         m_progress.SetText("Opening Database");
         ProjectDatabase database(m_file.GetString("database", "file"));
         database.Open();
@@ -136,7 +99,7 @@ public:
             Sort(database);
             MakeBoxes(database);
             Arrange();
-            Draw();
+            m_boxes->Draw(m_model, m_list, m_progress);
             Connect();
         } catch (const std::bad_alloc&) {
             MessageBox::Show(kInsufficientMemory);
@@ -293,21 +256,10 @@ private:
     {
         m_progress.SetText("Building the boxes");
         m_progress.SetRange(static_cast<int>(m_list.size()));
-        const BoxSettings settings = BoxSettings::Read(m_file);
-        int cross = m_nTopGap;
-        const PersonNode* previous = nullptr;
+        m_boxes.emplace(m_file, m_nTopGap, m_nBoxGap, m_bVertical);
         for (PersonNode* node : m_list) {
             m_progress.Step();
-            if (previous == nullptr || previous->m_nGeneration != node->m_nGeneration) {
-                cross = m_nTopGap;
-            } else {
-                const CRect last = previous->m_pBox->GetBounds();
-                cross += (m_bVertical ? last.Width() : last.Height()) + m_nBoxGap;
-            }
-            auto box = std::make_unique<CIndiBox>(settings);
-            box->SetPerson(node->m_nId, database, node->m_sKind, node->m_nOtherId);
-            node->m_pBox = box.get();
-            m_boxes.push_back(std::move(box));
+            const int cross = m_boxes->Make(*node, database);
             if (node->m_nId == m_nStartPerson)
                 m_pResult = static_cast<CIndiBox*>(node->m_pBox);
             GenerationEntry& entry = m_table[node->m_nGeneration];
@@ -319,7 +271,6 @@ private:
                 node->m_nX = entry.position;
                 node->m_nY = cross;
             }
-            previous = node;
         }
         StackRows();
     }
@@ -380,25 +331,6 @@ private:
         }
     }
 
-    void Draw()
-    {
-        m_progress.SetText("Drawing the boxes");
-        m_progress.SetRange(static_cast<int>(m_list.size()));
-        // The boxes go to the model in list order; it owns them from here on.
-        for (PersonNode* node : m_list) {
-            m_progress.Step();
-            node->m_pBox->MoveTo(node->m_nX, node->m_nY);
-        }
-        for (std::unique_ptr<CIndiBox>& box : m_boxes) {
-            CIndiBox* pBox = box.release();
-            m_model.AddChild(pBox);
-            // The ports moved with the box; their labels stay where they are.
-            for (int p = 0; p < pBox->GetPortCount(); ++p)
-                pBox->GetPort(p)->AddProperty(CODBoolProperty(OD_PROP_LABEL_SWITCH, 0));
-        }
-        m_boxes.clear();
-    }
-
     CODPortComponent* Port(const PersonNode& node, PortSide side) const
     {
         return static_cast<CODSymbolComponent*>(node.m_pBox)->GetPort(side);
@@ -408,7 +340,7 @@ private:
     {
         if (m_bSiblings) {
             m_progress.SetText("Connecting the Siblings to one another...");
-            const CODLineProperties line = ReadLine(m_file, "SiblingLineColor", "SiblingLineWidth", "SiblingLineStyle");
+            const CODLineProperties line = ReadChartLine(m_file, kSection, "SiblingLineColor", "SiblingLineWidth", "SiblingLineStyle");
             m_progress.SetRange(static_cast<int>(m_list.size()));
             const int offset = m_nGenerationGap * kSiblingOffsetPercent / kPercent;
             std::vector<CODPortComponent*> ports;
@@ -422,7 +354,7 @@ private:
             }
         }
         m_progress.SetText("Connecting the generations together");
-        const CODLineProperties line = ReadLine(m_file, "linecolor", "linewidth", "LinesStyle");
+        const CODLineProperties line = ReadChartLine(m_file, kSection, "linecolor", "linewidth", "LinesStyle");
         m_progress.SetRange(static_cast<int>(m_list.size()));
         const bool bUp = m_direction.code == ConnectDirection::Above;
         const ConnectDirection code = bUp ? ConnectDirection::Above : m_direction.code;
@@ -468,7 +400,7 @@ private:
     CrossAxisShifts::Ranges m_ranges;  // each generation's [first, end) in m_list
     std::unordered_map<int, std::size_t> m_firstOfNumber;
     std::unordered_map<const PersonNode*, std::size_t> m_indexOf;
-    std::vector<std::unique_ptr<CIndiBox>> m_boxes;  // until the model takes them
+    std::optional<ChartBoxes> m_boxes;  // made with the first box
     CIndiBox* m_pResult = nullptr;
 };
 
