@@ -7,6 +7,7 @@
 #include "engine/CODLinkComponent.h"
 #include "engine/CODPortComponent.h"
 #include "platform/CommandFile.h"
+#include "tests/charts/ChartContents.h"
 #include "tests/charts/PedigreeProject.h"
 #include "tests/support/DibCanvas.h"
 
@@ -23,58 +24,16 @@ using pedigree::CommandFileWith;
 // The layout of the tests: 100 wide boxes, gaps of 40 between generations and 6 between boxes.
 const std::string kLayout = "GenerationGap=40\nLeftGap=10\nTopGap=20\nBoxGap=6\n";
 
-struct Chart {
+struct Chart : chart_test::ChartContents {
     explicit Chart(const std::string& path, DefaultPropertySource* defaults = nullptr)
     {
         const CommandFile file(path);
         result = BuildAncestorChart(file, model, defaults);
-        for (int i = 0; i < model.GetChildCount(); ++i) {
-            CODComponent* child = model.GetChild(i);
-            if (auto* box = dynamic_cast<CIndiBox*>(child))
-                boxes.push_back(box);
-            else if (child->GetName() == "Connection Point")
-                points.push_back(static_cast<CSymbol*>(child));
-            else if (auto* link = dynamic_cast<CODLinkComponent*>(child))
-                links.push_back(link);
-        }
-    }
-
-    std::vector<CPoint> Corners() const
-    {
-        std::vector<CPoint> corners;
-        for (const CIndiBox* box : boxes)
-            corners.push_back(box->GetBounds().TopLeft());
-        return corners;
-    }
-    std::vector<CPoint> Points() const
-    {
-        std::vector<CPoint> at;
-        for (const CSymbol* point : points)
-            at.push_back(point->GetPort(0)->GetPosition());
-        return at;
-    }
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        for (const CIndiBox* box : boxes)
-            names.push_back(box->m_strLines[0]);
-        return names;
-    }
-    // The ports that the links from the point reach, in order.
-    std::vector<CODPortComponent*> Reached(const CSymbol* point) const
-    {
-        std::vector<CODPortComponent*> ports;
-        for (const CODLinkComponent* link : links)
-            if (link->GetSourcePort() == point->GetPort(0))
-                ports.push_back(link->GetTargetPort());
-        return ports;
+        Collect(model);
     }
 
     CQuorrelModel model;
     CIndiBox* result = nullptr;
-    std::vector<CIndiBox*> boxes;
-    std::vector<CSymbol*> points;
-    std::vector<CODLinkComponent*> links;
 };
 
 // The blank form of three generations: boxes in list order (start person,
