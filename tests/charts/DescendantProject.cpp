@@ -23,6 +23,7 @@ constexpr Entry kPeople[] = {
     {Ivy, "Ivy", "F", 0, 0, 1902},       {Nia, "Nia", "F", Dan, Ivy, 1926},  {Oz, "Oz", "M", Finn, Kay, 1936},
     {Kay, "Kay", "F", 0, 0, 1912},       {Pia, "Pia", "F", Oz, Nia, 1956},   {Rex, "Rex", "M", 0, 0, 1955},
     {Sal, "Sal", "M", Rex, Pia, 1980},   {Zed, "Zed", "M", 0, 0, 1850},      {Zoe, "Zoe", "F", 0, 0, 1852},
+    {Amy, "Amy", "F", Zed, Zoe, 1877},
 };
 
 struct Marriage {
