@@ -7,7 +7,11 @@
 #include "platform/CommandFile.h"
 #include "tests/charts/ChartContents.h"
 #include "tests/charts/DescendantProject.h"
+#include "tests/charts/ChartCommandFile.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/support/TestEnvironment.h"
+#include "tools/projectwriter/ProjectWriter.h"
+#include "tools/projectwriter/SyntheticProject.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +172,33 @@ TEST(DescendantChart, OneChildHangsHalfTheGapFromItsBox)
             EXPECT_EQ(at, CPoint(c0.x - 20, p0.y));
         else
             EXPECT_EQ(at, CPoint(c0.x + 20, p0.y));
+    }
+}
+
+// A regular family of four generations, three children to a couple: every
+// couple ends up over the middle of its children, in every direction.
+TEST(DescendantChart, ArrangingCentresEveryCoupleOnItsChildren)
+{
+    const std::string project = (quorrel_test::TestDirectory() / "REGULAR").string();
+    ProjectWriter writer;
+    BuildDescendantProject(writer, {.generations = 4, .childrenPerCouple = 3});
+    writer.Write(project);
+    for (const char* direction : {"DOWN", "UP", "RIGHT", "LEFT"}) {
+        SCOPED_TRACE(direction);
+        const Chart chart(chart_test::CommandFileFor(
+            project, 1, "", std::string("[Descendant]\ngenerations=4\nDirection=") + direction + "\n" + kLayout));
+        // 1 + 3 + 9 + 27 descendants, each with a spouse.
+        ASSERT_EQ(chart.boxes.size(), 80u);
+        ASSERT_EQ(chart.points.size(), 13u);
+        const bool bRows = direction[0] == 'D' || direction[0] == 'U';
+        const auto cross = [&](const CODPortComponent* port) {
+            return bRows ? port->GetPosition().x : port->GetPosition().y;
+        };
+        for (const CSymbol* point : chart.points) {
+            const std::vector<CODPortComponent*> reached = chart.Reached(point);
+            ASSERT_EQ(reached.size(), 4u);
+            EXPECT_EQ(cross(reached[1]), cross(reached[0]) + (cross(reached[3]) - cross(reached[0])) / 2);
+        }
     }
 }
 
