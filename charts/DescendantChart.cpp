@@ -5,8 +5,11 @@
 #include "charts/ChartBoxes.h"
 #include "charts/ChartDirection.h"
 #include "charts/ChartFont.h"
+#include "charts/ChartLayout.h"
 #include "charts/ChartLine.h"
+#include "charts/ChartNodes.h"
 #include "charts/CrossAxisShifts.h"
+#include "charts/GenerationTable.h"
 #include "data/PersonNode.h"
 #include "data/ProjectDatabase.h"
 #include "engine/CODLineProperties.h"
@@ -34,6 +37,7 @@ constexpr const char* kInsufficientMemory = "Insufficient Memory to build chart.
 // Marks of the descendant chart, kept in the node's sort-key text.
 constexpr const char* kFirstPartner = "FIRST";
 constexpr const char* kGivenToCouple = "USED";
+constexpr char kStartPerson = 'P';
 constexpr char kDrawnAlready = 'D';
 constexpr char kPartner = 'M';
 // Rows (DOWN and UP) grow by a share of their height for the partners, who
@@ -65,13 +69,6 @@ constexpr DirectionInfo kDirections[] = {
     {ConnectDirection::Above, kBottom, kTop, kRightLower},
 };
 
-struct GenerationEntry {
-    int count = 0;
-    int position = 0;  // on the generation axis
-    int extent = 0;    // row height, DOWN and UP only
-    int offset = 0;    // partner offset of a row, DOWN and UP only
-};
-
 class DescendantChart {
 public:
     DescendantChart(const CommandFile& file, CODModel& model)
@@ -80,16 +77,9 @@ public:
         , m_direction(kDirections[static_cast<int>(ReadChartDirection(file, kSection, ConnectDirection::Below))])
         , m_bVertical(IsVertical(m_direction.code))
         , m_progress(IDS_PLEASE_WAIT, true)
+        , m_layout(ChartLayout::Read(file, kSection))
     {
         m_progress.SetText("Starting Descendant Chart");
-        m_nGenerations = file.GetInt(kSection, "generations");
-        m_nBoxWidth = file.GetInt("Box", "Width");
-        m_nBoxHeight = file.GetInt("Box", "Height");
-        m_nGenerationGap = file.GetInt(kSection, "GenerationGap");
-        m_nLeftGap = file.GetInt(kSection, "LeftGap");
-        m_nTopGap = file.GetInt(kSection, "TopGap");
-        m_nBoxGap = file.GetInt(kSection, "BoxGap");
-        m_nStartPerson = file.GetLong("database", "startperson");
     }
 
     CIndiBox* Build(DefaultPropertySource* pDefaults)
@@ -99,7 +89,7 @@ public:
         ProjectDatabase database(m_file.GetString("database", "file"));
         database.Open();
         database.LoadOptions(m_file);
-        if (!database.ReadPerson(m_nStartPerson) || m_nStartPerson == 0)
+        if (!database.ReadPerson(m_layout.startPerson) || m_layout.startPerson == 0)
             return nullptr;
         try {
             Collect(database);
@@ -118,31 +108,14 @@ public:
             MessageBox::Show(kInsufficientMemory);
             return nullptr;
         }
-        m_progress.SetText("Cleaning up the paperwork....");
-        m_progress.SetRange(static_cast<int>(m_list.size()));
-        for (std::unique_ptr<PersonNode>& node : m_owned) {
-            m_progress.Step();
-            node.reset();
-        }
-        m_progress.SetText("Sizing the chart...");
-        m_progress.SetPos(0);
+        m_nodes.Release(m_progress, m_list.size());
         return m_pResult;
     }
 
 private:
-    PersonNode* Own(std::unique_ptr<PersonNode> node)
-    {
-        m_owned.push_back(std::move(node));
-        return m_owned.back().get();
-    }
-
     void Collect(ProjectDatabase& database)
     {
-        auto start = std::make_unique<PersonNode>();
-        start->m_nGeneration = 1;
-        start->m_nId = m_nStartPerson;
-        start->m_sKind = "P";
-        std::deque<PersonNode*> queue{Own(std::move(start))};
+        std::deque<PersonNode*> queue{m_nodes.New(1, m_layout.startPerson, kStartPerson)};
         std::unordered_set<std::int32_t> expanded;
         m_progress.SetRange(database.GetPersonCount());
         int deepest = 0;
@@ -152,7 +125,7 @@ private:
             queue.pop_front();
             database.ReadPerson(node->m_nId);
             m_table[node->m_nGeneration].count++;
-            if (node->m_nGeneration > m_nGenerations)
+            if (node->m_nGeneration > m_layout.generations)
                 continue;
             deepest = std::max(deepest, node->m_nGeneration + 1);
             m_list.push_back(node);
@@ -161,8 +134,8 @@ private:
             else
                 node->m_sKind.assign(1, kDrawnAlready);
         }
-        if (m_nGenerations != deepest)
-            m_nGenerations = deepest - 1;
+        if (m_layout.generations != deepest)
+            m_layout.generations = deepest - 1;
     }
 
     // The person's partners, co-parents and unknown co-parent, each followed
@@ -173,7 +146,7 @@ private:
         database.ReadChildren(read);
         std::vector<PersonNode*> children;
         for (std::unique_ptr<PersonNode>& child : read)
-            children.push_back(Own(std::move(child)));
+            children.push_back(m_nodes.Add(std::move(child)));
 
         const auto giveChildren = [&](PersonNode& partner, auto belongs) {
             for (PersonNode* child : children) {
@@ -184,7 +157,7 @@ private:
                 child->m_sSortKey.assign(kGivenToCouple);
                 // Children below the last drawn generation are never drawn: they
                 // are not queued and do not count in the arranging.
-                if (child->m_nGeneration > m_nGenerations)
+                if (child->m_nGeneration > m_layout.generations)
                     continue;
                 queue.push_back(child);
                 if (partner.m_pFather == nullptr)
@@ -235,62 +208,37 @@ private:
 
     PersonNode& NewPartner(PersonNode& person, std::int32_t id)
     {
-        auto node = std::make_unique<PersonNode>();
-        node->m_nGeneration = person.m_nGeneration;
-        node->m_nId = id;
-        node->m_sKind.assign(1, kPartner);
+        PersonNode* node = m_nodes.New(person.m_nGeneration, id, kPartner);
         node->m_nOtherId = person.m_nId;
         node->m_pParent = &person;
-        return *Own(std::move(node));
+        return *node;
     }
 
     void PlaceGenerations()
     {
-        const int pitch = m_nBoxWidth / 2 + m_nGenerationGap + m_nBoxWidth;
-        const int before = m_nGenerationGap + m_nBoxWidth;
-        switch (m_direction.code) {
-        case ConnectDirection::Right:
-            m_table[0].position = m_nLeftGap - before;
-            for (int g = 1; g <= m_nGenerations; ++g)
-                m_table[g].position = m_table[g - 1].position + pitch;
-            break;
-        case ConnectDirection::Left:
-            m_table[m_nGenerations + 1].position = m_nLeftGap - before;
-            for (int g = m_nGenerations; g >= 1; --g)
-                m_table[g].position = m_table[g + 1].position + pitch;
-            break;
-        case ConnectDirection::Below:
-            m_table[0].position = m_nTopGap - m_nGenerationGap;
-            m_table[0].extent = 0;
-            for (int g = 1; g <= m_nGenerations + 1; ++g) {
-                m_table[g].position = m_table[g - 1].position + m_nGenerationGap;
-                m_table[g].extent = m_nBoxHeight;
-            }
-            break;
-        case ConnectDirection::Above:
-            // The raised top margin is also where every row starts across.
-            m_nTopGap += m_nBoxHeight + m_nGenerationGap;
-            m_table[m_nGenerations + 1].position = m_nTopGap;
-            for (int g = m_nGenerations; g >= 1; --g) {
-                m_table[g].position = m_table[g + 1].position + m_nGenerationGap;
-                m_table[g].extent = m_nBoxHeight;
-            }
-            break;
-        }
+        ChartLayout& l = m_layout;
+        // UP: the raised top margin is also where every row starts across.
+        if (m_direction.code == ConnectDirection::Above)
+            l.topGap += l.boxHeight + l.generationGap;
+        ::PlaceGenerations(m_table, m_direction.code, l.generations,
+                           {.columnPitch = l.boxWidth / 2 + l.generationGap + l.boxWidth,
+                            .columnStart = l.leftGap - l.generationGap - l.boxWidth,
+                            .rowStart = l.topGap - l.generationGap, .upRowStart = l.topGap,
+                            .rowGap = l.generationGap, .rowHeight = l.boxHeight});
     }
 
     void MakeBoxes(ProjectDatabase& database)
     {
         m_progress.SetText("Building the boxes");
         m_progress.SetRange(static_cast<int>(m_list.size()));
-        m_boxes.emplace(m_file, m_nTopGap, m_nBoxGap, m_bVertical);
+        m_boxes.emplace(m_file, m_layout.topGap, m_layout.boxGap, m_bVertical);
         const int partnerShift = m_direction.code == ConnectDirection::Right
-                                     ? m_nGenerationGap / kPartnerGapDivisor + m_nBoxWidth / kPartnerWidthDivisor
-                                     : m_nBoxWidth / -kPartnerWidthDivisor - m_nGenerationGap / kPartnerGapDivisor;
+                                     ? m_layout.generationGap / kPartnerGapDivisor + m_layout.boxWidth / kPartnerWidthDivisor
+                                     : m_layout.boxWidth / -kPartnerWidthDivisor - m_layout.generationGap / kPartnerGapDivisor;
         for (PersonNode* node : m_list) {
             m_progress.Step();
             const int cross = m_boxes->Make(*node, database);
-            if (node->m_nId == m_nStartPerson)
+            if (node->m_nId == m_layout.startPerson)
                 m_pResult = static_cast<CIndiBox*>(node->m_pBox);
             GenerationEntry& entry = m_table[node->m_nGeneration];
             if (m_bVertical) {
@@ -325,7 +273,7 @@ private:
             for (PersonNode* node : m_list) {
                 node->m_nY += m_table[node->m_nGeneration - 1].extent;
                 if (IsPartner(*node))
-                    node->m_nY += m_table[node->m_nGeneration].offset + m_nGenerationGap / kPartnerGapDivisor;
+                    node->m_nY += m_table[node->m_nGeneration].offset + m_layout.generationGap / kPartnerGapDivisor;
             }
         } else if (m_direction.code == ConnectDirection::Above) {
             for (int g = highest; g >= 1; --g) {
@@ -336,7 +284,7 @@ private:
             for (PersonNode* node : m_list) {
                 node->m_nY += m_table[node->m_nGeneration + 1].extent;
                 if (IsPartner(*node))
-                    node->m_nY -= m_table[node->m_nGeneration].offset + m_nGenerationGap;
+                    node->m_nY -= m_table[node->m_nGeneration].offset + m_layout.generationGap;
             }
         }
     }
@@ -402,7 +350,7 @@ private:
         const CODLineProperties line = ReadChartLine(m_file, kSection, "LineColor", "LineWidth", "LineStyle");
         m_progress.SetRange(static_cast<int>(m_list.size()));
         const bool bUp = m_direction.code == ConnectDirection::Above;
-        const int offset = bUp ? m_nGenerationGap / 2 : m_nGenerationGap / -2;
+        const int offset = bUp ? m_layout.generationGap / 2 : m_layout.generationGap / -2;
         std::vector<CODPortComponent*> children;
         const PersonNode* parent = nullptr;
         const auto connect = [&] {
@@ -446,18 +394,11 @@ private:
     const bool m_bVertical;
     StatusBarProgress m_progress;
 
-    int m_nGenerations = 0;
-    int m_nBoxWidth = 0;
-    int m_nBoxHeight = 0;
-    int m_nGenerationGap = 0;
-    int m_nLeftGap = 0;
-    int m_nTopGap = 0;
-    int m_nBoxGap = 0;
-    std::int32_t m_nStartPerson = 0;
+    ChartLayout m_layout;
 
-    std::vector<std::unique_ptr<PersonNode>> m_owned;  // every node made
+    ChartNodes m_nodes;
     std::vector<PersonNode*> m_list;
-    std::map<int, GenerationEntry> m_table;
+    GenerationTable m_table;
     std::optional<ChartBoxes> m_boxes;  // made with the first box
     CIndiBox* m_pResult = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "engine/CODPortComponent.h"
 #include "platform/CommandFile.h"
 #include "tests/charts/ChartContents.h"
+#include "tests/charts/ChartPicture.h"
 #include "tests/charts/PedigreeProject.h"
 #include "tests/support/DibCanvas.h"
 
@@ -246,24 +247,16 @@ TEST(AncestorChart, DrawsBoxesAndLines)
                                                                       "linecolor=0 0 255\nSiblingLineColor=255 0 0\n"
                                                                       "Direction=") +
                                                           direction + "\n" + kLayout));
-        // UP starts the oldest row above the top margin: draw from the content's corner.
-        const CRect content = chart.model.GetComponentsBounds();
-        quorrel_test::DibCanvas canvas(content.Width() + 40, content.Height() + 40);
-        canvas.DC().SetWindowOrg(content.left - 20, content.top - 20);
-        for (int i = 0; i < chart.model.GetChildCount(); ++i)
-            chart.model.GetChild(i)->Draw(&canvas.DC());
-        canvas.SaveIfAsked(std::string("ancestor-") + direction);
-
-        for (std::size_t i = 0; i < chart.boxes.size(); ++i)
-            for (std::size_t j = i + 1; j < chart.boxes.size(); ++j) {
-                CRect both;
-                EXPECT_FALSE(both.IntersectRect(chart.boxes[i]->GetBounds(), chart.boxes[j]->GetBounds()))
-                    << chart.Names()[i] << " and " << chart.Names()[j];
-            }
+        const std::unique_ptr<quorrel_test::DibCanvas> picture =
+            chart_test::DrawChart(chart.model, std::string("ancestor-") + direction);
+        const quorrel_test::DibCanvas& canvas = *picture;
+        EXPECT_EQ(chart.Overlaps(), std::vector<std::string>{});
         // Blue generation lines run between each connection point and the child's box.
         const CPoint paul = chart.boxes[1]->GetPort(towardParents)->GetPosition();
         const CPoint joint = chart.points[1]->GetPort(0)->GetPosition();
-        const CPoint shift(20 - content.left, 20 - content.top);  // logical to device
+        const CRect content = chart.model.GetComponentsBounds();
+        const CPoint shift(chart_test::kPictureMargin - content.left,
+                           chart_test::kPictureMargin - content.top);  // logical to device
         const CRect between(std::min(paul.x, joint.x) - 1 + shift.x, std::min(paul.y, joint.y) - 1 + shift.y,
                             std::max(paul.x, joint.x) + 2 + shift.x, std::max(paul.y, joint.y) + 2 + shift.y);
         EXPECT_GT(canvas.Count(between, RGB(0, 0, 255)), 10);

@@ -54,6 +54,18 @@ std::vector<CODPortComponent*> ChartContents::Reached(const CSymbol* point) cons
     return ports;
 }
 
+std::vector<std::string> ChartContents::Overlaps() const
+{
+    std::vector<std::string> overlaps;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+            CRect both;
+            if (both.IntersectRect(boxes[i]->GetBounds(), boxes[j]->GetBounds()))
+                overlaps.push_back(boxes[i]->m_strLines[0] + " and " + boxes[j]->m_strLines[0]);
+        }
+    return overlaps;
+}
+
 int ChartContents::LinksAt(const CODPortComponent* port) const
 {
     int count = 0;

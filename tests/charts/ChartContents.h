@@ -24,6 +24,8 @@ struct ChartContents {
     std::vector<std::string> Names() const;
     // The ports that the links from the point reach, in order.
     std::vector<CODPortComponent*> Reached(const CSymbol* point) const;
+    // "name and name" for every two boxes that overlap.
+    std::vector<std::string> Overlaps() const;
     // The links that end on the port, at either end.
     int LinksAt(const CODPortComponent* port) const;
 

@@ -8,7 +8,7 @@
 #include "tests/charts/ChartContents.h"
 #include "tests/charts/DescendantProject.h"
 #include "tests/charts/ChartCommandFile.h"
-#include "tests/support/DibCanvas.h"
+#include "tests/charts/ChartPicture.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/projectwriter/ProjectWriter.h"
 #include "tools/projectwriter/SyntheticProject.h"
@@ -226,20 +226,10 @@ TEST(DescendantChart, DrawsEveryDirectionWithoutOverlaps)
         const Chart chart(CommandFileWith(descendants::Adam, std::string("[Descendant]\ngenerations=5\n"
                                                                          "LineColor=0 0 255\nDirection=") +
                                                                  direction + "\n" + kLayout));
-        const CRect content = chart.model.GetComponentsBounds();
-        quorrel_test::DibCanvas canvas(content.Width() + 40, content.Height() + 40);
-        canvas.DC().SetWindowOrg(content.left - 20, content.top - 20);
-        for (int i = 0; i < chart.model.GetChildCount(); ++i)
-            chart.model.GetChild(i)->Draw(&canvas.DC());
-        canvas.SaveIfAsked(std::string("descendant-") + direction);
-
-        for (std::size_t i = 0; i < chart.boxes.size(); ++i)
-            for (std::size_t j = i + 1; j < chart.boxes.size(); ++j) {
-                CRect both;
-                EXPECT_FALSE(both.IntersectRect(chart.boxes[i]->GetBounds(), chart.boxes[j]->GetBounds()))
-                    << chart.Names()[i] << " and " << chart.Names()[j];
-            }
-        EXPECT_GT(canvas.Count(CRect(0, 0, canvas.Width(), canvas.Height()), RGB(0, 0, 255)), 100);
+        const std::unique_ptr<quorrel_test::DibCanvas> canvas =
+            chart_test::DrawChart(chart.model, std::string("descendant-") + direction);
+        EXPECT_EQ(chart.Overlaps(), std::vector<std::string>{});
+        EXPECT_GT(canvas->Count(CRect(0, 0, canvas->Width(), canvas->Height()), RGB(0, 0, 255)), 100);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "tests/charts/DescendantProject.h"
 
 #include "tests/charts/ChartCommandFile.h"
+#include "tests/charts/FamilyMember.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/projectwriter/ProjectWriter.h"
 
@@ -44,12 +45,10 @@ std::string Write()
     ProjectWriter w;
     w.AddTagType({.number = kMarriageTag, .name = "Marriage", .admin = kMarriageGroup, .abbrev = "m."});
     for (const Entry& e : kPeople) {
-        w.AddPerson({.number = e.person, .sex = e.sex, .birth = StoredDate::Exact(e.born), .father = e.father,
-                     .mother = e.mother});
-        w.AddName({.person = e.person, .parts = {"Lee", "", e.given, ""}});
-        for (const int parent : {e.father, e.mother})
-            if (parent != 0)
-                w.AddParentLink({.child = e.person, .parent = parent, .surety = "3", .primary = true});
+        chart_test::AddFamilyMember(w,
+                                    {.number = e.person, .sex = e.sex, .birth = StoredDate::Exact(e.born),
+                                     .father = e.father, .mother = e.mother},
+                                    e.given);
     }
     for (const Marriage& m : kMarriages) {
         const int event = w.AddEvent({.type = kMarriageTag, .per1 = m.husband, .per2 = m.wife,

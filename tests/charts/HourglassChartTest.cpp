@@ -8,7 +8,7 @@
 #include "platform/CommandFile.h"
 #include "tests/charts/ChartContents.h"
 #include "tests/charts/DescendantProject.h"
-#include "tests/support/DibCanvas.h"
+#include "tests/charts/ChartPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -190,13 +190,10 @@ TEST(HourglassChart, DrawsEveryDirection)
         SCOPED_TRACE(direction);
         const Chart chart(Hourglass(std::string("Direction=") + direction +
                                     "\nAncestorGenerations=3\nDescendantGenerations=3\n"));
-        const CRect content = chart.model.GetComponentsBounds();
-        quorrel_test::DibCanvas canvas(content.Width() + 40, content.Height() + 40);
-        canvas.DC().SetWindowOrg(content.left - 20, content.top - 20);
-        for (int i = 0; i < chart.model.GetChildCount(); ++i)
-            chart.model.GetChild(i)->Draw(&canvas.DC());
-        canvas.SaveIfAsked(std::string("hourglass-") + direction);
-        EXPECT_GT(canvas.Count(CRect(0, 0, canvas.Width(), canvas.Height()), RGB(0, 0, 255)), 100);
+        const std::unique_ptr<quorrel_test::DibCanvas> canvas =
+            chart_test::DrawChart(chart.model, std::string("hourglass-") + direction);
+        EXPECT_EQ(chart.Overlaps(), std::vector<std::string>{});
+        EXPECT_GT(canvas->Count(CRect(0, 0, canvas->Width(), canvas->Height()), RGB(0, 0, 255)), 100);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "tests/charts/PedigreeProject.h"
 
 #include "tests/charts/ChartCommandFile.h"
+#include "tests/charts/FamilyMember.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/projectwriter/ProjectWriter.h"
 
@@ -29,12 +30,9 @@ std::string Write()
 {
     ProjectWriter w;
     for (const Entry& e : kPeople) {
-        w.AddPerson({.number = e.person, .sex = e.sex, .father = e.father, .mother = e.mother,
-                     .birthOrder = e.birthOrder});
-        w.AddName({.person = e.person, .parts = {"Lee", "", e.given, ""}});
-        for (const int parent : {e.father, e.mother})
-            if (parent != 0)
-                w.AddParentLink({.child = e.person, .parent = parent, .surety = "3", .primary = true});
+        chart_test::AddFamilyMember(
+            w, {.number = e.person, .sex = e.sex, .father = e.father, .mother = e.mother, .birthOrder = e.birthOrder},
+            e.given);
     }
     const std::string path = (quorrel_test::TestDirectory() / "PEDIGREE").string();
     w.Write(path);
