@@ -93,6 +93,12 @@ public:
             return nullptr;
         try {
             Collect(database);
+            // A read that failed on the way has closed the project: every box
+            // would come out empty, so the failure reported is all there is.
+            if (!database.IsOpen()) {
+                m_nodes.Release(m_progress, m_list.size());
+                return nullptr;
+            }
             PlaceGenerations();
             m_progress.SetText("Counting People");
             m_progress.SetRange(static_cast<int>(m_list.size()));

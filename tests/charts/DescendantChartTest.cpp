@@ -5,8 +5,10 @@
 #include "engine/CODLinkComponent.h"
 #include "engine/CODPortComponent.h"
 #include "platform/CommandFile.h"
+#include "platform/MessageBox.h"
 #include "tests/charts/ChartContents.h"
 #include "tests/charts/DescendantProject.h"
+#include "tests/charts/FamilyMember.h"
 #include "tests/charts/ChartCommandFile.h"
 #include "tests/charts/ChartPicture.h"
 #include "tests/support/TestEnvironment.h"
@@ -200,6 +202,26 @@ TEST(DescendantChart, ArrangingCentresEveryCoupleOnItsChildren)
             EXPECT_EQ(cross(reached[1]), cross(reached[0]) + (cross(reached[3]) - cross(reached[0])) / 2);
         }
     }
+}
+
+// A child whose record cannot be read (a link to a person not in the project)
+// closes the project: the failed read is reported, and no chart of empty
+// boxes is drawn.
+TEST(DescendantChart, ReadFailingMidWalkDrawsNothing)
+{
+    const std::string project = (quorrel_test::TestDirectory() / "BROKEN").string();
+    ProjectWriter writer;
+    chart_test::AddFamilyMember(writer, {.number = 1, .sex = "M"}, "Adam");
+    writer.AddParentLink({.child = 2, .parent = 1, .surety = "3", .primary = true});
+    writer.Write(project);
+    std::vector<std::string> messages;
+    MessageBox::SetSink([&messages](const std::string& text) { messages.push_back(text); });
+    const Chart chart(chart_test::CommandFileFor(project, 1, "", "[Descendant]\ngenerations=3\n" + kLayout));
+    MessageBox::SetSink(nullptr);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("Error Reading Individual 2", 0), 0u) << messages[0];
+    EXPECT_EQ(chart.result, nullptr);
+    EXPECT_EQ(chart.model.GetChildCount(), 0);
 }
 
 TEST(DescendantChart, NothingForStartPersonZeroOrAMissingProject)
