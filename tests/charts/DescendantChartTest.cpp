@@ -211,7 +211,7 @@ TEST(DescendantChart, ReadFailingMidWalkDrawsNothing)
 {
     const std::string project = (quorrel_test::TestDirectory() / "BROKEN").string();
     ProjectWriter writer;
-    chart_test::AddFamilyMember(writer, {.number = 1, .sex = "M"}, "Adam");
+    chart_test::AddFamilyMember(writer, {.number = 1, .given = "Adam", .sex = "M"});
     writer.AddParentLink({.child = 2, .parent = 1, .surety = "3", .primary = true});
     writer.Write(project);
     std::vector<std::string> messages;

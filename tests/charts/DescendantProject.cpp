@@ -45,10 +45,8 @@ std::string Write()
     ProjectWriter w;
     w.AddTagType({.number = kMarriageTag, .name = "Marriage", .admin = kMarriageGroup, .abbrev = "m."});
     for (const Entry& e : kPeople) {
-        chart_test::AddFamilyMember(w,
-                                    {.number = e.person, .sex = e.sex, .birth = StoredDate::Exact(e.born),
-                                     .father = e.father, .mother = e.mother},
-                                    e.given);
+        chart_test::AddFamilyMember(w, {.number = e.person, .given = e.given, .sex = e.sex, .father = e.father,
+                                        .mother = e.mother, .birth = StoredDate::Exact(e.born)});
     }
     for (const Marriage& m : kMarriages) {
         const int event = w.AddEvent({.type = kMarriageTag, .per1 = m.husband, .per2 = m.wife,

@@ -4,13 +4,18 @@
 
 namespace chart_test {
 
-void AddFamilyMember(ProjectWriter& writer, const PersonRecordSpec& person, const char* given)
+void AddFamilyMember(ProjectWriter& writer, const FamilyMember& member)
 {
-    writer.AddPerson(person);
-    writer.AddName({.person = person.number, .parts = {"Lee", "", given, ""}});
-    for (const int parent : {person.father, person.mother})
+    writer.AddPerson({.number = member.number,
+                      .sex = member.sex,
+                      .birth = member.birth,
+                      .father = member.father,
+                      .mother = member.mother,
+                      .birthOrder = member.birthOrder});
+    writer.AddName({.person = member.number, .parts = {"Lee", "", member.given, ""}});
+    for (const int parent : {member.father, member.mother})
         if (parent != 0)
-            writer.AddParentLink({.child = person.number, .parent = parent, .surety = "3", .primary = true});
+            writer.AddParentLink({.child = member.number, .parent = parent, .surety = "3", .primary = true});
 }
 
 }  // namespace chart_test

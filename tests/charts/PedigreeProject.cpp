@@ -30,9 +30,8 @@ std::string Write()
 {
     ProjectWriter w;
     for (const Entry& e : kPeople) {
-        chart_test::AddFamilyMember(
-            w, {.number = e.person, .sex = e.sex, .father = e.father, .mother = e.mother, .birthOrder = e.birthOrder},
-            e.given);
+        chart_test::AddFamilyMember(w, {.number = e.person, .given = e.given, .sex = e.sex, .father = e.father,
+                                        .mother = e.mother, .birthOrder = e.birthOrder});
     }
     const std::string path = (quorrel_test::TestDirectory() / "PEDIGREE").string();
     w.Write(path);
