@@ -183,11 +183,7 @@ private:
                           : BuildDescendantChart(m_file, m_model, m_pDefaults);
     }
 
-    // The two halves, the first built from its section as written, the second
-    // after the margin that puts it beside the first's start box. Returns
-    // both start boxes; the second is none when the first half built nothing
-    // for a start person who is in the project, since the second would fail
-    // alike and report it again.
+    // The start box and the components of each half.
     struct Halves {
         CIndiBox* first = nullptr;
         CIndiBox* second = nullptr;
@@ -195,6 +191,11 @@ private:
         std::vector<CODComponent*> secondSet;
     };
 
+    // The first half built from its section as written, the second after the
+    // margin that puts it beside the first's start box. When the first half
+    // built nothing for a start person other than 0, the second is not built:
+    // it would fail alike and report the failure again. (Start person 0 has
+    // no descendants but a blank ancestor form.)
     template <typename Margin>
     Halves BuildBoth(bool bAncestorsFirst, Margin margin)
     {
