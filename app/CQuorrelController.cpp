@@ -6,14 +6,16 @@
 #include "chartparts/ChartOutput.h"
 #include "charts/AncestorChart.h"
 #include "charts/ChartDecorations.h"
+#include "charts/DescendantChart.h"
 #include "charts/FanChart.h"
-#include "platform/ResourceStrings.h"
-#include "platform/StatusBarProgress.h"
+#include "charts/HourglassChart.h"
 #include "platform/CDC.h"
 #include "platform/CommandFile.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitMessage.h"
+#include "platform/ResourceStrings.h"
+#include "platform/StatusBarProgress.h"
 #include "platform/TextCodec.h"
 
 CQuorrelController::CQuorrelController(CQuorrelView* pView)
@@ -105,8 +107,18 @@ void CQuorrelController::BuildFanChart(CommandFile& commandFile)
     ::BuildFanChart(commandFile, *model, viewport, &dc);
 }
 
-void CQuorrelController::BuildHourglassChart(CommandFile&) {}
-void CQuorrelController::BuildDescendantChart(CommandFile&) {}
+void CQuorrelController::BuildHourglassChart(CommandFile& commandFile)
+{
+    if (CODModel* model = Model())
+        ::BuildHourglassChart(commandFile, *model, GetViewport());
+}
+
+void CQuorrelController::BuildDescendantChart(CommandFile& commandFile)
+{
+    if (CODModel* model = Model())
+        ::BuildDescendantChart(commandFile, *model, GetViewport());
+}
+
 void CQuorrelController::BuildAncestorChart(CommandFile& commandFile)
 {
     if (CODModel* model = Model())

@@ -2,8 +2,9 @@
 // settings read from a command file, five text lines sized to their wrapped
 // text, the shadow, the twelve ports and the final layout. Then ancestor
 // charts of 8, 10 and 12 generations on full pedigrees, phase by phase, and
-// the output files a run writes for each (the canvas fitted to the chart first);
-// last a fan chart of 10 generations with its files.
+// the output files a run writes for each (the canvas fitted to the chart first),
+// descendant charts of 5, 6 and 7 generations with four children to a couple,
+// hourglass charts of both, and a fan chart of 10 generations with its files.
 //   chart_bench [count]
 #include "chartparts/BoxSettings.h"
 #include "chartparts/CIndiBox.h"
@@ -12,7 +13,9 @@
 #include "chartparts/ChartOutput.h"
 #include "charts/AncestorChart.h"
 #include "charts/ChartDecorations.h"
+#include "charts/DescendantChart.h"
 #include "charts/FanChart.h"
+#include "charts/HourglassChart.h"
 #include "data/ProjectDatabase.h"
 #include "platform/CDC.h"
 #include "platform/CommandFile.h"
@@ -53,23 +56,26 @@ double Seconds(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The chart's phases as its status texts announce them; the time of a phase
-// runs from its first text to the first text of the next phase.
-struct Phase {
-    const char* name;
-    const char* firstText;
+// The chart's phases as its status texts announce them; a phase runs from its
+// text to the next phase's text or the end of the chart, and a phase met again
+// (the two halves of an hourglass chart) adds up.
+constexpr const char* kPhaseNames[] = {"collecting", "boxes", "arranging", "drawing", "connecting", "cleaning"};
+constexpr std::size_t kPhaseCount = std::size(kPhaseNames);
+constexpr struct {
+    const char* text;
+    std::size_t phase;
+} kPhaseTexts[] = {
+    {"Opening Database", 0},  // opening the project, then the walk of the relatives
+    {"Counting People", 1},   // counting, sorting, then building the boxes
+    {"Arranging the boxes", 2},
+    {"Drawing the boxes", 3},
+    {"Connecting the generations together", 4},
+    {"Connecting the boxes together", 4},
+    {"Cleaning up the paperwork....", 5},
 };
-constexpr Phase kPhases[] = {
-    {"collecting", "Opening Database"},  // opening the project, then the walk of the parents
-    {"boxes", "Counting People"},        // counting, sorting, then building the boxes
-    {"arranging", "Arranging the boxes"},
-    {"drawing", "Drawing the boxes"},
-    {"connecting", "Connecting the generations together"},
-    {"cleaning", "Cleaning up the paperwork...."},
-};
-constexpr std::size_t kPhaseCount = std::size(kPhases);
+constexpr const char* kChartEnd = "Sizing the chart...";
 
-// A status bar that notes when each phase begins.
+// A status bar that adds up the time of each phase.
 class PhaseClock : public StatusBarHost {
 public:
     PhaseClock() { SetCurrent(this); }
@@ -77,11 +83,20 @@ public:
 
     void SetMessageText(const std::string& text) override
     {
-        for (std::size_t i = 0; i < kPhaseCount; ++i)
-            if (text == kPhases[i].firstText)
-                m_starts[i] = Clock::now();
-        if (text == "Sizing the chart...")
-            m_end = Clock::now();
+        const Clock::time_point now = Clock::now();
+        const bool bEnd = text == kChartEnd;
+        for (const auto& entry : kPhaseTexts)
+            if (text == entry.text || bEnd) {
+                if (m_running < kPhaseCount)
+                    m_durations[m_running] += std::chrono::duration<double>(now - m_since).count();
+                m_running = bEnd ? kPhaseCount : entry.phase;
+                m_since = now;
+                if (!m_bStarted)
+                    m_start = now;
+                m_bStarted = true;
+                m_end = now;
+                break;
+            }
     }
     RECT MessagePaneRect() const override { return RECT{0, 0, 600, 20}; }
     int TextWidth(const std::string& text) const override { return static_cast<int>(text.size()) * 7; }
@@ -90,16 +105,16 @@ public:
     void SetProgressPos(int) override {}
     void RemoveProgress() override {}
 
-    double Duration(std::size_t phase) const
-    {
-        const Clock::time_point end = phase + 1 < kPhaseCount ? m_starts[phase + 1] : m_end;
-        return std::chrono::duration<double>(end - m_starts[phase]).count();
-    }
-    double Total() const { return std::chrono::duration<double>(m_end - m_starts[0]).count(); }
+    double Duration(std::size_t phase) const { return m_durations[phase]; }
+    double Total() const { return std::chrono::duration<double>(m_end - m_start).count(); }
 
 private:
-    Clock::time_point m_starts[kPhaseCount];
+    double m_durations[kPhaseCount] = {};
+    std::size_t m_running = kPhaseCount;
+    Clock::time_point m_since;
+    Clock::time_point m_start;
     Clock::time_point m_end;
+    bool m_bStarted = false;
 };
 
 long PeakMegabytes()
@@ -109,20 +124,37 @@ long PeakMegabytes()
     return usage.ru_maxrss / 1024;
 }
 
-void BenchAncestorChart(int generations, const std::filesystem::path& directory)
+// Writes every output file a run can write for the viewport's chart, each timed
+// with the peak memory after it; returns the seconds of them all.
+double BenchOutputFiles(CQuorrelViewport& viewport, const std::filesystem::path& directory)
 {
-    const std::filesystem::path project = directory / ("PEDIGREE" + std::to_string(generations));
-    ProjectWriter writer;
-    BuildPedigreeProject(writer, generations);
-    writer.Write(project.string());
-    const std::filesystem::path commandFile = directory / "ancestor_bench.qrc";
-    std::ofstream(commandFile) << kBoxSection << "[Ancestor]\ngenerations=" << generations
-                               << "\nGenerationGap=40\nLeftGap=10\nTopGap=10\nBoxGap=5\nProcessSibling=TRUE\n"
-                               << "[database]\nfile=" << project.string() << "\nstartperson=1\n";
-    const CommandFile file(commandFile.string());
+    ChartOutput output(&viewport);
+    double writing = 0;
+    for (const char* type : {"BMP", "JPG", "QRD", "PDF", "SVG", "PNG"}) {
+        const std::filesystem::path written = directory / (std::string("chart.") + type);
+        const Clock::time_point start = Clock::now();
+        const bool saved = output.SaveAs(written.string(), type);
+        const double seconds = Seconds(start);
+        writing += seconds;
+        std::printf("  %-11s %s in %.3f s, peak memory so far %ld MB\n", type,
+                    saved ? "written" : output.GetError().c_str(), seconds, PeakMegabytes());
+        std::filesystem::remove(written);
+    }
+    return writing;
+}
 
-    // The chart opens the project the same way; what that costs is counted
-    // again inside its collecting phase, and subtracted there.
+// Builds the chart of the command file phase by phase, then writes the files
+// a run writes for it. The chart opens the project as often as it has halves;
+// what that costs is counted again inside its collecting phase, and subtracted there.
+template <typename Build>
+void BenchChart(const std::string& title, const std::filesystem::path& project, const std::string& settings,
+                int halves, Build build, const std::filesystem::path& directory)
+{
+    const std::filesystem::path commandFile = directory / "chart_bench.qrc";
+    std::ofstream(commandFile) << kBoxSection << settings << "[database]\nfile=" << project.string()
+                               << "\nstartperson=1\n";
+    CommandFile file(commandFile.string());
+
     const Clock::time_point openStart = Clock::now();
     {
         ProjectDatabase database(project.string());
@@ -130,42 +162,73 @@ void BenchAncestorChart(int generations, const std::filesystem::path& directory)
         database.LoadOptions(file);
         database.ReadPerson(1);
     }
-    const double opening = Seconds(openStart);
+    const double opening = Seconds(openStart) * halves;
 
     CQuorrelModel model;
     PhaseClock clock;
-    BuildAncestorChart(file, model, nullptr);
+    build(file, model);
     int boxes = 0;
     for (int i = 0; i < model.GetChildCount(); ++i)
         boxes += dynamic_cast<const CIndiBox*>(model.GetChild(i)) != nullptr ? 1 : 0;
-    std::printf("ancestor chart of %d generations: %d boxes, %d components, %.3f s\n", generations, boxes,
-                model.GetChildCount(), clock.Total());
+    std::printf("%s: %d boxes, %d components, %.3f s\n", title.c_str(), boxes, model.GetChildCount(),
+                clock.Total());
     std::printf("  %-11s %.3f s\n", "database", opening);
     for (std::size_t i = 0; i < kPhaseCount; ++i)
-        std::printf("  %-11s %.3f s\n", kPhases[i].name, clock.Duration(i) - (i == 0 ? opening : 0.0));
+        std::printf("  %-11s %.3f s\n", kPhaseNames[i], clock.Duration(i) - (i == 0 ? opening : 0.0));
     std::printf("  peak memory so far %ld MB\n", PeakMegabytes());
 
     ChartDecorations::FitCanvasToChart(model);
     CQuorrelViewport viewport;
     viewport.SetModel(&model);
-    ChartOutput output(&viewport);
     std::printf("  canvas %d x %d\n", model.GetSize().cx, model.GetSize().cy);
-    const struct {
-        const char* type;
-        const char* extension;
-    } outputs[] = {{"BMP", ".BMP"}, {"JPG", ".JPG"}, {"QRD", ".QRD"}};
-    double writing = 0;
-    for (const auto& out : outputs) {
-        const std::filesystem::path written = directory / (std::string("chart") + out.extension);
-        const Clock::time_point start = Clock::now();
-        const bool saved = output.SaveAs(written.string(), out.type);
-        const double seconds = Seconds(start);
-        writing += seconds;
-        std::printf("  %-11s %s in %.3f s, peak memory so far %ld MB\n", out.type,
-                    saved ? "written" : output.GetError().c_str(), seconds, PeakMegabytes());
-        std::filesystem::remove(written);
-    }
+    const double writing = BenchOutputFiles(viewport, directory);
     std::printf("  chart and files together: %.3f s\n", clock.Total() + writing);
+}
+
+const char* const kLayout = "GenerationGap=40\nLeftGap=10\nTopGap=10\nBoxGap=5\n";
+
+void BenchAncestorChart(int generations, const std::filesystem::path& directory)
+{
+    const std::filesystem::path project = directory / ("PEDIGREE" + std::to_string(generations));
+    ProjectWriter writer;
+    BuildPedigreeProject(writer, generations);
+    writer.Write(project.string());
+    BenchChart("ancestor chart of " + std::to_string(generations) + " generations", project,
+               "[Ancestor]\ngenerations=" + std::to_string(generations) + "\n" + kLayout + "ProcessSibling=TRUE\n",
+               1, [](CommandFile& file, CQuorrelModel& model) { BuildAncestorChart(file, model, nullptr); },
+               directory);
+}
+
+void BenchDescendantChart(int generations, const std::filesystem::path& directory)
+{
+    const std::filesystem::path project = directory / ("DESCENT" + std::to_string(generations));
+    ProjectWriter writer;
+    BuildDescendantProject(writer, {.generations = generations, .childrenPerCouple = 4});
+    writer.Write(project.string());
+    BenchChart("descendant chart of " + std::to_string(generations) + " generations, 4 children a couple", project,
+               "[Descendant]\ngenerations=" + std::to_string(generations) + "\n" + kLayout, 1,
+               [](CommandFile& file, CQuorrelModel& model) { BuildDescendantChart(file, model, nullptr); },
+               directory);
+}
+
+void BenchHourglassChart(const char* direction, const std::filesystem::path& directory)
+{
+    constexpr int kAncestors = 8;
+    constexpr int kDescendants = 6;
+    const std::filesystem::path project = directory / "HOURGLASS";
+    if (!std::filesystem::exists(ProjectWriter::FileName(project.string(), '$', "DBF"))) {
+        ProjectWriter writer;
+        BuildDescendantProject(writer, {.generations = kDescendants, .childrenPerCouple = 4,
+                                        .ancestorGenerations = kAncestors});
+        writer.Write(project.string());
+    }
+    BenchChart(std::string("hourglass chart ") + direction + " of " + std::to_string(kAncestors) +
+                   " ancestor and " + std::to_string(kDescendants) + " descendant generations",
+               project,
+               "[HourGlass]\nAncestorGenerations=" + std::to_string(kAncestors) + "\nDescendantGenerations=" +
+                   std::to_string(kDescendants) + "\nDirection=" + direction + "\nProcessSibling=TRUE\n" + kLayout,
+               2, [](CommandFile& file, CQuorrelModel& model) { BuildHourglassChart(file, model, nullptr); },
+               directory);
 }
 
 // A fan chart of 10 generations (1,023 cells) on a full pedigree, with the
@@ -200,18 +263,7 @@ void BenchFanChart(const std::filesystem::path& directory)
     const int parts = model.GetChildCount() > 0 ? model.GetChild(0)->GetChildCount() : 0;
     std::printf("fan chart of %d generations: %d parts, %.3f s to build, %.3f s to fit the canvas %d x %d\n",
                 kFanGenerations, parts, built, fitted, model.GetSize().cx, model.GetSize().cy);
-    ChartOutput output(&viewport);
-    double writing = 0;
-    for (const char* type : {"BMP", "JPG", "QRD"}) {
-        const std::filesystem::path written = directory / (std::string("fan.") + type);
-        const Clock::time_point outStart = Clock::now();
-        const bool saved = output.SaveAs(written.string(), type);
-        const double seconds = Seconds(outStart);
-        writing += seconds;
-        std::printf("  %-11s %s in %.3f s, peak memory so far %ld MB\n", type,
-                    saved ? "written" : output.GetError().c_str(), seconds, PeakMegabytes());
-        std::filesystem::remove(written);
-    }
+    const double writing = BenchOutputFiles(viewport, directory);
     std::printf("  chart and files together: %.3f s\n", built + fitted + writing);
 }
 
@@ -263,6 +315,10 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(directory);
     for (const int generations : {8, 10, 12})
         BenchAncestorChart(generations, directory);
+    for (const int generations : {5, 6, 7})
+        BenchDescendantChart(generations, directory);
+    for (const char* direction : {"DOWN", "RIGHT"})
+        BenchHourglassChart(direction, directory);
     BenchFanChart(directory);
     std::filesystem::remove_all(directory);
     return 0;

@@ -1,28 +1,30 @@
 #include "charts/AncestorChart.h"
 
-#include "chartparts/BoxSettings.h"
 #include "chartparts/CIndiBox.h"
 #include "chartparts/Connectors.h"
-#include "chartparts/DefaultPropertySource.h"
-#include "charts/ChartDefaultFont.h"
+#include "charts/ChartBoxes.h"
+#include "charts/ChartDirection.h"
+#include "charts/ChartFont.h"
+#include "charts/ChartLayout.h"
+#include "charts/ChartLine.h"
+#include "charts/ChartNodes.h"
 #include "charts/CrossAxisShifts.h"
+#include "charts/GenerationTable.h"
 #include "data/PersonNode.h"
 #include "data/ProjectDatabase.h"
-#include "engine/CODBoolProperty.h"
 #include "engine/CODLineProperties.h"
 #include "engine/CODModel.h"
 #include "engine/CODPortComponent.h"
-#include "engine/PropertyIds.h"
 #include "platform/CommandFile.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourceStrings.h"
 #include "platform/StatusBarProgress.h"
-#include "platform/TextCodec.h"
 
 #include <algorithm>
 #include <deque>
 #include <map>
 #include <new>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -33,7 +35,6 @@ constexpr const char* kSection = "Ancestor";
 constexpr const char* kInsufficientMemory = "Insufficient Memory to build chart..";
 // The kind of a person drawn already in a nearer place.
 constexpr char kDrawnAlready = 'D';
-constexpr int kLargestLineStyle = 4;  // PS_DASHDOTDOT
 // The sibling connector sits 39 % of the generation gap beside its boxes.
 constexpr int kSiblingOffsetPercent = 39;
 constexpr int kPercent = 100;
@@ -41,44 +42,21 @@ constexpr int kPercent = 100;
 enum PortSide { kLeft = 0, kRight = 1, kTop = 2, kBottom = 3 };
 
 struct DirectionInfo {
-    const char* name;
     ConnectDirection code;
     PortSide towardParents;
     PortSide towardChild;
 };
 
 constexpr DirectionInfo kDirections[] = {
-    {"RIGHT", ConnectDirection::Right, kRight, kLeft},
-    {"LEFT", ConnectDirection::Left, kLeft, kRight},
-    {"DOWN", ConnectDirection::Below, kBottom, kTop},
-    {"UP", ConnectDirection::Above, kTop, kBottom},
+    {ConnectDirection::Right, kRight, kLeft},
+    {ConnectDirection::Left, kLeft, kRight},
+    {ConnectDirection::Below, kBottom, kTop},
+    {ConnectDirection::Above, kTop, kBottom},
 };
 
 const DirectionInfo& ReadDirection(const CommandFile& file)
 {
-    const std::string name = TextCodec::ToUpper(file.GetString(kSection, "Direction"));
-    for (const DirectionInfo& direction : kDirections)
-        if (name == direction.name)
-            return direction;
-    return kDirections[0];
-}
-
-struct GenerationEntry {
-    int count = 0;
-    int position = 0;  // on the generation axis
-    int extent = 0;    // row height, DOWN and UP only
-};
-
-CODLineProperties ReadLine(const CommandFile& file, const char* colorKey, const char* widthKey, const char* styleKey)
-{
-    CODLineProperties line;
-    line.SetTransparent(0);
-    line.SetColor(file.GetColor(kSection, colorKey));
-    if (const int width = file.GetInt(kSection, widthKey); width >= 0)
-        line.SetWidth(width);
-    if (const int style = file.GetInt(kSection, styleKey); style >= 0 && style <= kLargestLineStyle)
-        line.SetStyle(style);
-    return line;
+    return kDirections[static_cast<int>(ReadChartDirection(file, kSection, ConnectDirection::Right))];
 }
 
 class AncestorChart {
@@ -87,29 +65,22 @@ public:
         : m_file(file)
         , m_model(model)
         , m_direction(ReadDirection(file))
-        , m_bVertical(m_direction.code == ConnectDirection::Below || m_direction.code == ConnectDirection::Above)
+        , m_bVertical(IsVertical(m_direction.code))
         , m_progress(IDS_PLEASE_WAIT, true)
+        , m_layout(ChartLayout::Read(file, kSection))
     {
         m_progress.SetText("Starting Ancestor Chart");
-        m_nGenerations = file.GetInt(kSection, "generations");
-        m_nBoxWidth = file.GetInt("Box", "Width");
-        m_nBoxHeight = file.GetInt("Box", "Height");
         m_bSiblings = file.GetBool(kSection, "ProcessSibling");
-        m_nGenerationGap = file.GetInt(kSection, "GenerationGap");
-        m_nLeftGap = file.GetInt(kSection, "LeftGap");
-        m_nTopGap = file.GetInt(kSection, "TopGap");
-        m_nBoxGap = file.GetInt(kSection, "BoxGap");
-        m_nStartPerson = file.GetLong("database", "startperson");
     }
 
     CIndiBox* Build(DefaultPropertySource* pDefaults)
     {
-        SetChartDefaultFont(m_file, kSection, pDefaults);
+        ChartFont::Read(m_file, kSection).ApplyTo(pDefaults);
         m_progress.SetText("Opening Database");
         ProjectDatabase database(m_file.GetString("database", "file"));
         database.Open();
         database.LoadOptions(m_file);
-        if (!database.ReadPerson(m_nStartPerson))
+        if (!database.ReadPerson(m_layout.startPerson))
             return nullptr;
         try {
             Collect(database);
@@ -118,33 +89,22 @@ public:
             Sort(database);
             MakeBoxes(database);
             Arrange();
-            Draw();
+            m_boxes->Draw(m_model, m_list, m_progress);
             Connect();
         } catch (const std::bad_alloc&) {
             MessageBox::Show(kInsufficientMemory);
             return nullptr;
         }
-        m_progress.SetText("Cleaning up the paperwork....");
-        m_progress.SetRange(static_cast<int>(m_list.size()));
-        for (std::unique_ptr<PersonNode>& node : m_owned) {
-            m_progress.Step();
-            node.reset();
-        }
-        m_progress.SetText("Sizing the chart...");
-        m_progress.SetPos(0);
+        m_nodes.Release(m_progress, m_list.size());
         return m_pResult;
     }
 
 private:
-    PersonNode* NewNode(int generation, int number, std::int32_t id, const char* kind)
+    PersonNode* NewNode(int generation, int number, std::int32_t id, char kind)
     {
-        auto node = std::make_unique<PersonNode>();
-        node->m_nGeneration = generation;
+        PersonNode* node = m_nodes.New(generation, id, kind);
         node->m_nNumber = number;
-        node->m_nId = id;
-        node->m_sKind = kind;
-        m_owned.push_back(std::move(node));
-        return m_owned.back().get();
+        return node;
     }
 
     void Keep(PersonNode* node, std::string sortKey)
@@ -156,10 +116,10 @@ private:
 
     void Collect(ProjectDatabase& database)
     {
-        const bool bBlank = m_nStartPerson == 0;
-        std::deque<PersonNode*> queue{NewNode(1, 1, m_nStartPerson, "P")};
+        const bool bBlank = m_layout.startPerson == 0;
+        std::deque<PersonNode*> queue{NewNode(1, 1, m_layout.startPerson, 'P')};
         std::unordered_set<std::int32_t> expanded;
-        m_progress.SetRange(bBlank ? 1 << std::clamp(m_nGenerations, 0, kMaxBlankGenerations)
+        m_progress.SetRange(bBlank ? 1 << std::clamp(m_layout.generations, 0, kMaxBlankGenerations)
                                    : database.GetPersonCount());
         while (!queue.empty()) {
             m_progress.Step();
@@ -168,16 +128,16 @@ private:
             if (!bBlank)
                 database.ReadPerson(node->m_nId);
             const int g = node->m_nGeneration + 1;
-            if (g <= m_nGenerations) {
+            if (g <= m_layout.generations) {
                 m_nDeepest = std::max(m_nDeepest, g);
                 if (bBlank || expanded.insert(node->m_nId).second) {
                     const PersonRecord record = database.GetRecord();
                     if (bBlank || record.m_nMother != 0) {
-                        node->m_pMother = NewNode(g, 2 * node->m_nNumber + 1, record.m_nMother, "S");
+                        node->m_pMother = NewNode(g, 2 * node->m_nNumber + 1, record.m_nMother, 'S');
                         queue.push_back(node->m_pMother);
                     }
                     if (bBlank || record.m_nFather != 0) {
-                        node->m_pFather = NewNode(g, 2 * node->m_nNumber, record.m_nFather, "M");
+                        node->m_pFather = NewNode(g, 2 * node->m_nNumber, record.m_nFather, 'M');
                         node->m_pFather->m_nOtherId = record.m_nMother;
                         queue.push_back(node->m_pFather);
                     }
@@ -190,47 +150,27 @@ private:
                 AddSiblings(database, *node);
         }
         // Only expansions raise the deepest generation; without any the request stands.
-        if (m_nDeepest > 0 && m_nGenerations != m_nDeepest)
-            m_nGenerations = m_nDeepest - 1;
+        if (m_nDeepest > 0 && m_layout.generations != m_nDeepest)
+            m_layout.generations = m_nDeepest - 1;
     }
 
     void AddSiblings(ProjectDatabase& database, const PersonNode& node)
     {
         const int count = database.ReadSiblings();
         for (int i = 0; i < count; ++i)
-            Keep(NewNode(node.m_nGeneration, node.m_nNumber, database.GetSibling(i), "B"), std::string());
+            Keep(NewNode(node.m_nGeneration, node.m_nNumber, database.GetSibling(i), 'B'), std::string());
     }
 
     void PlaceGenerations()
     {
-        const int pitch = m_nGenerationGap + m_nBoxWidth;
-        switch (m_direction.code) {
-        case ConnectDirection::Right:
-            m_table[0].position = m_nLeftGap - pitch;
-            for (int g = 1; g <= m_nGenerations; ++g)
-                m_table[g].position = m_table[g - 1].position + pitch;
-            break;
-        case ConnectDirection::Left:
-            m_table[m_nGenerations + 1].position = m_nLeftGap - pitch;
-            for (int g = m_nGenerations; g >= 1; --g)
-                m_table[g].position = m_table[g + 1].position + pitch;
-            break;
-        case ConnectDirection::Below:
-            m_table[0].position = m_nTopGap - m_nGenerationGap;
-            m_table[0].extent = 0;
-            for (int g = 1; g <= m_nGenerations + 1; ++g) {
-                m_table[g].position = m_table[g - 1].position + m_nGenerationGap;
-                m_table[g].extent = m_nBoxHeight;
-            }
-            break;
-        case ConnectDirection::Above:
-            m_table[m_nGenerations + 1].position = m_nTopGap - m_nGenerationGap - m_nBoxHeight;
-            for (int g = m_nGenerations; g >= 1; --g) {
-                m_table[g].position = m_table[g + 1].position + m_nGenerationGap;
-                m_table[g].extent = m_nBoxHeight;
-            }
-            break;
-        }
+        const ChartLayout& l = m_layout;
+        const int columnStart = l.leftGap - l.generationGap - l.boxWidth;
+        ::PlaceGenerations(m_table, m_direction.code, l.generations,
+                           {.columnPitch = l.generationGap + l.boxWidth, .columnStart = columnStart,
+                            .rowStart = l.topGap - l.generationGap,
+                            // The oldest generation thus starts one box height above the top margin.
+                            .upRowStart = l.topGap - l.generationGap - l.boxHeight,
+                            .rowGap = l.generationGap, .rowHeight = l.boxHeight});
     }
 
     void CountPeople()
@@ -275,22 +215,11 @@ private:
     {
         m_progress.SetText("Building the boxes");
         m_progress.SetRange(static_cast<int>(m_list.size()));
-        const BoxSettings settings = BoxSettings::Read(m_file);
-        int cross = m_nTopGap;
-        const PersonNode* previous = nullptr;
+        m_boxes.emplace(m_file, m_layout.topGap, m_layout.boxGap, m_bVertical);
         for (PersonNode* node : m_list) {
             m_progress.Step();
-            if (previous == nullptr || previous->m_nGeneration != node->m_nGeneration) {
-                cross = m_nTopGap;
-            } else {
-                const CRect last = previous->m_pBox->GetBounds();
-                cross += (m_bVertical ? last.Width() : last.Height()) + m_nBoxGap;
-            }
-            auto box = std::make_unique<CIndiBox>(settings);
-            box->SetPerson(node->m_nId, database, node->m_sKind, node->m_nOtherId);
-            node->m_pBox = box.get();
-            m_boxes.push_back(std::move(box));
-            if (node->m_nId == m_nStartPerson)
+            const int cross = m_boxes->Make(*node, database);
+            if (node->m_nId == m_layout.startPerson)
                 m_pResult = static_cast<CIndiBox*>(node->m_pBox);
             GenerationEntry& entry = m_table[node->m_nGeneration];
             if (m_bVertical) {
@@ -301,7 +230,6 @@ private:
                 node->m_nX = entry.position;
                 node->m_nY = cross;
             }
-            previous = node;
         }
         StackRows();
     }
@@ -362,25 +290,6 @@ private:
         }
     }
 
-    void Draw()
-    {
-        m_progress.SetText("Drawing the boxes");
-        m_progress.SetRange(static_cast<int>(m_list.size()));
-        // The boxes go to the model in list order; it owns them from here on.
-        for (PersonNode* node : m_list) {
-            m_progress.Step();
-            node->m_pBox->MoveTo(node->m_nX, node->m_nY);
-        }
-        for (std::unique_ptr<CIndiBox>& box : m_boxes) {
-            CIndiBox* pBox = box.release();
-            m_model.AddChild(pBox);
-            // The ports moved with the box; their labels stay where they are.
-            for (int p = 0; p < pBox->GetPortCount(); ++p)
-                pBox->GetPort(p)->AddProperty(CODBoolProperty(OD_PROP_LABEL_SWITCH, 0));
-        }
-        m_boxes.clear();
-    }
-
     CODPortComponent* Port(const PersonNode& node, PortSide side) const
     {
         return static_cast<CODSymbolComponent*>(node.m_pBox)->GetPort(side);
@@ -390,9 +299,9 @@ private:
     {
         if (m_bSiblings) {
             m_progress.SetText("Connecting the Siblings to one another...");
-            const CODLineProperties line = ReadLine(m_file, "SiblingLineColor", "SiblingLineWidth", "SiblingLineStyle");
+            const CODLineProperties line = ReadChartLine(m_file, kSection, "SiblingLineColor", "SiblingLineWidth", "SiblingLineStyle");
             m_progress.SetRange(static_cast<int>(m_list.size()));
-            const int offset = m_nGenerationGap * kSiblingOffsetPercent / kPercent;
+            const int offset = m_layout.generationGap * kSiblingOffsetPercent / kPercent;
             std::vector<CODPortComponent*> ports;
             for (std::size_t i = 0; i < m_list.size(); ++i) {
                 m_progress.Step();
@@ -404,11 +313,11 @@ private:
             }
         }
         m_progress.SetText("Connecting the generations together");
-        const CODLineProperties line = ReadLine(m_file, "linecolor", "linewidth", "LinesStyle");
+        const CODLineProperties line = ReadChartLine(m_file, kSection, "linecolor", "linewidth", "LinesStyle");
         m_progress.SetRange(static_cast<int>(m_list.size()));
         const bool bUp = m_direction.code == ConnectDirection::Above;
         const ConnectDirection code = bUp ? ConnectDirection::Above : m_direction.code;
-        const int offset = bUp ? m_nGenerationGap / 2 : m_nGenerationGap / -2;
+        const int offset = bUp ? m_layout.generationGap / 2 : m_layout.generationGap / -2;
         for (const PersonNode* node : m_list) {
             m_progress.Step();
             if (node->m_pFather == nullptr && node->m_pMother == nullptr)
@@ -431,26 +340,19 @@ private:
     const bool m_bVertical;
     StatusBarProgress m_progress;
 
-    int m_nGenerations = 0;
-    int m_nBoxWidth = 0;
-    int m_nBoxHeight = 0;
+    ChartLayout m_layout;
     bool m_bSiblings = false;
-    int m_nGenerationGap = 0;
-    int m_nLeftGap = 0;
-    int m_nTopGap = 0;
-    int m_nBoxGap = 0;
-    std::int32_t m_nStartPerson = 0;
 
     int m_nDeepest = 0;
     int m_nWidest = 0;
     int m_nHighest = 0;
-    std::vector<std::unique_ptr<PersonNode>> m_owned;  // every node made
+    ChartNodes m_nodes;
     std::vector<PersonNode*> m_list;
-    std::map<int, GenerationEntry> m_table;
+    GenerationTable m_table;
     CrossAxisShifts::Ranges m_ranges;  // each generation's [first, end) in m_list
     std::unordered_map<int, std::size_t> m_firstOfNumber;
     std::unordered_map<const PersonNode*, std::size_t> m_indexOf;
-    std::vector<std::unique_ptr<CIndiBox>> m_boxes;  // until the model takes them
+    std::optional<ChartBoxes> m_boxes;  // made with the first box
     CIndiBox* m_pResult = nullptr;
 };
 

@@ -5,7 +5,7 @@
 #include "chartparts/CSymbol.h"
 #include "chartparts/ComponentGeometry.h"
 #include "chartparts/Connectors.h"
-#include "charts/ChartDefaultFont.h"
+#include "charts/ChartFont.h"
 #include "charts/FanGeometry.h"
 #include "data/DisplayText.h"
 #include "data/PersonNode.h"
@@ -136,7 +136,7 @@ public:
 
     void Build(DefaultPropertySource* pDefaults)
     {
-        SetChartDefaultFont(m_file, kSection, pDefaults);
+        ChartFont::Read(m_file, kSection).ApplyTo(pDefaults);
         ReadSettings();
         ProjectDatabase database(m_file.GetString(kDatabase, "file"));
         database.Open();

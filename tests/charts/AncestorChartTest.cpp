@@ -7,6 +7,8 @@
 #include "engine/CODLinkComponent.h"
 #include "engine/CODPortComponent.h"
 #include "platform/CommandFile.h"
+#include "tests/charts/ChartContents.h"
+#include "tests/charts/ChartPicture.h"
 #include "tests/charts/PedigreeProject.h"
 #include "tests/support/DibCanvas.h"
 
@@ -23,58 +25,16 @@ using pedigree::CommandFileWith;
 // The layout of the tests: 100 wide boxes, gaps of 40 between generations and 6 between boxes.
 const std::string kLayout = "GenerationGap=40\nLeftGap=10\nTopGap=20\nBoxGap=6\n";
 
-struct Chart {
+struct Chart : chart_test::ChartContents {
     explicit Chart(const std::string& path, DefaultPropertySource* defaults = nullptr)
     {
         const CommandFile file(path);
         result = BuildAncestorChart(file, model, defaults);
-        for (int i = 0; i < model.GetChildCount(); ++i) {
-            CODComponent* child = model.GetChild(i);
-            if (auto* box = dynamic_cast<CIndiBox*>(child))
-                boxes.push_back(box);
-            else if (child->GetName() == "Connection Point")
-                points.push_back(static_cast<CSymbol*>(child));
-            else if (auto* link = dynamic_cast<CODLinkComponent*>(child))
-                links.push_back(link);
-        }
-    }
-
-    std::vector<CPoint> Corners() const
-    {
-        std::vector<CPoint> corners;
-        for (const CIndiBox* box : boxes)
-            corners.push_back(box->GetBounds().TopLeft());
-        return corners;
-    }
-    std::vector<CPoint> Points() const
-    {
-        std::vector<CPoint> at;
-        for (const CSymbol* point : points)
-            at.push_back(point->GetPort(0)->GetPosition());
-        return at;
-    }
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        for (const CIndiBox* box : boxes)
-            names.push_back(box->m_strLines[0]);
-        return names;
-    }
-    // The ports that the links from the point reach, in order.
-    std::vector<CODPortComponent*> Reached(const CSymbol* point) const
-    {
-        std::vector<CODPortComponent*> ports;
-        for (const CODLinkComponent* link : links)
-            if (link->GetSourcePort() == point->GetPort(0))
-                ports.push_back(link->GetTargetPort());
-        return ports;
+        Collect(model);
     }
 
     CQuorrelModel model;
     CIndiBox* result = nullptr;
-    std::vector<CIndiBox*> boxes;
-    std::vector<CSymbol*> points;
-    std::vector<CODLinkComponent*> links;
 };
 
 // The blank form of three generations: boxes in list order (start person,
@@ -287,24 +247,16 @@ TEST(AncestorChart, DrawsBoxesAndLines)
                                                                       "linecolor=0 0 255\nSiblingLineColor=255 0 0\n"
                                                                       "Direction=") +
                                                           direction + "\n" + kLayout));
-        // UP starts the oldest row above the top margin: draw from the content's corner.
-        const CRect content = chart.model.GetComponentsBounds();
-        quorrel_test::DibCanvas canvas(content.Width() + 40, content.Height() + 40);
-        canvas.DC().SetWindowOrg(content.left - 20, content.top - 20);
-        for (int i = 0; i < chart.model.GetChildCount(); ++i)
-            chart.model.GetChild(i)->Draw(&canvas.DC());
-        canvas.SaveIfAsked(std::string("ancestor-") + direction);
-
-        for (std::size_t i = 0; i < chart.boxes.size(); ++i)
-            for (std::size_t j = i + 1; j < chart.boxes.size(); ++j) {
-                CRect both;
-                EXPECT_FALSE(both.IntersectRect(chart.boxes[i]->GetBounds(), chart.boxes[j]->GetBounds()))
-                    << chart.Names()[i] << " and " << chart.Names()[j];
-            }
+        const std::unique_ptr<quorrel_test::DibCanvas> picture =
+            chart_test::DrawChart(chart.model, std::string("ancestor-") + direction);
+        const quorrel_test::DibCanvas& canvas = *picture;
+        EXPECT_EQ(chart.Overlaps(), std::vector<std::string>{});
         // Blue generation lines run between each connection point and the child's box.
         const CPoint paul = chart.boxes[1]->GetPort(towardParents)->GetPosition();
         const CPoint joint = chart.points[1]->GetPort(0)->GetPosition();
-        const CPoint shift(20 - content.left, 20 - content.top);  // logical to device
+        const CRect content = chart.model.GetComponentsBounds();
+        const CPoint shift(chart_test::kPictureMargin - content.left,
+                           chart_test::kPictureMargin - content.top);  // logical to device
         const CRect between(std::min(paul.x, joint.x) - 1 + shift.x, std::min(paul.y, joint.y) - 1 + shift.y,
                             std::max(paul.x, joint.x) + 2 + shift.x, std::max(paul.y, joint.y) + 2 + shift.y);
         EXPECT_GT(canvas.Count(between, RGB(0, 0, 255)), 10);

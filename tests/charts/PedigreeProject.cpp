@@ -1,9 +1,9 @@
 #include "tests/charts/PedigreeProject.h"
 
+#include "tests/charts/ChartCommandFile.h"
+#include "tests/charts/FamilyMember.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/projectwriter/ProjectWriter.h"
-
-#include <fstream>
 
 namespace pedigree {
 namespace {
@@ -30,12 +30,8 @@ std::string Write()
 {
     ProjectWriter w;
     for (const Entry& e : kPeople) {
-        w.AddPerson({.number = e.person, .sex = e.sex, .father = e.father, .mother = e.mother,
-                     .birthOrder = e.birthOrder});
-        w.AddName({.person = e.person, .parts = {"Lee", "", e.given, ""}});
-        for (const int parent : {e.father, e.mother})
-            if (parent != 0)
-                w.AddParentLink({.child = e.person, .parent = parent, .surety = "3", .primary = true});
+        chart_test::AddFamilyMember(w, {.number = e.person, .given = e.given, .sex = e.sex, .father = e.father,
+                                        .mother = e.mother, .birthOrder = e.birthOrder});
     }
     const std::string path = (quorrel_test::TestDirectory() / "PEDIGREE").string();
     w.Write(path);
@@ -52,15 +48,7 @@ const std::string& ProjectPath()
 
 std::string CommandFileWith(int startPerson, const std::string& lines)
 {
-    static int count = 0;
-    const std::string path =
-        (quorrel_test::TestDirectory() / ("ancestor" + std::to_string(++count) + ".qrc")).string();
-    std::ofstream(path) << "[database]\nfile=" << ProjectPath() << "\nstartperson=" << startPerson
-                        << "\n[Box]\nWidth=100\nHeight=30\nShadow=FALSE\nlinecolor=0 0 0\nlinewidth=1\n"
-                           "PictureLocation=NONE\nNameFont=Arial\nNameFontSize=8\nNameFontColor=0 0 0\nDetailFontSize=8\n"
-                           "DetailFontColor=0 0 0\nDefaultFillColor=255 255 240\n"
-                        << lines;
-    return path;
+    return chart_test::CommandFileFor(ProjectPath(), startPerson, "", lines);
 }
 
 }  // namespace pedigree

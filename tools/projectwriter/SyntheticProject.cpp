@@ -104,34 +104,109 @@ void BuildSyntheticProject(ProjectWriter& writer, const SyntheticSizes& sizes)
     }
 }
 
+namespace {
+
+constexpr int kBirthTag = 1;
+constexpr int kDeathTag = 2;
+constexpr int kMarriageTag = 3;
+constexpr int kBirthGroup = 4;
+constexpr int kDeathGroup = 5;
+constexpr int kMarriageGroup = 6;
+constexpr int kYearsPerGeneration = 25;
+constexpr int kNewestBirth = 1950;
+constexpr int kLifetime = 60;
+constexpr int kMonths = 12;
+constexpr int kDays = 28;
+
+void AddLifeTags(ProjectWriter& writer)
+{
+    writer.AddTagType({.number = kBirthTag, .name = "Birth", .admin = kBirthGroup, .abbrev = "b."});
+    writer.AddTagType({.number = kDeathTag, .name = "Death", .admin = kDeathGroup, .abbrev = "d."});
+}
+
+// A person with a name, a birth and a death, and primary links to the parents given.
+void AddLife(ProjectWriter& writer, int p, const char* sex, int year, int father, int mother, int surname)
+{
+    writer.AddPerson({.number = p,
+                      .sex = sex,
+                      .birth = StoredDate::Exact(year, p % kMonths + 1, p % kDays + 1),
+                      .father = father,
+                      .mother = mother});
+    writer.AddName({.person = p, .parts = {Numbered("Surname", surname), "", Numbered("Given", p), ""}});
+    for (const int parent : {father, mother})
+        if (parent != 0)
+            writer.AddParentLink({.child = p, .parent = parent, .surety = "3", .primary = true});
+    const int birth = writer.AddEvent({.type = kBirthTag, .per1 = p, .date = StoredDate::Exact(year), .place = 0});
+    writer.AddParticipant({.person = p, .event = birth});
+    const int death = writer.AddEvent({.type = kDeathTag, .per1 = p, .date = StoredDate::Exact(year + kLifetime)});
+    writer.AddParticipant({.person = p, .event = death});
+}
+
+}  // namespace
+
 void BuildPedigreeProject(ProjectWriter& writer, int generations)
 {
-    constexpr int kBirth = 1;
-    constexpr int kDeath = 2;
-    constexpr int kYearsPerGeneration = 25;
-    constexpr int kNewestBirth = 1950;
-    constexpr int kLifetime = 60;
-    writer.AddTagType({.number = kBirth, .name = "Birth", .admin = 4, .abbrev = "b."});
-    writer.AddTagType({.number = kDeath, .name = "Death", .admin = 5, .abbrev = "d."});
+    AddLifeTags(writer);
     const int persons = (1 << generations) - 1;
     const int parents = persons / 2;  // those below the oldest generation
     for (int p = 1, depth = 0; p <= persons; ++p) {
         if ((p & (p - 1)) == 0 && p > 1)
             ++depth;
-        const int year = kNewestBirth - depth * kYearsPerGeneration;
-        writer.AddPerson({.number = p,
-                          .sex = p % 2 == 0 || p == 1 ? "M" : "F",
-                          .birth = StoredDate::Exact(year, p % 12 + 1, p % 28 + 1),
-                          .father = p <= parents ? 2 * p : 0,
-                          .mother = p <= parents ? 2 * p + 1 : 0});
-        writer.AddName({.person = p, .parts = {Numbered("Surname", p / 4), "", Numbered("Given", p), ""}});
-        if (p <= parents) {
-            writer.AddParentLink({.child = p, .parent = 2 * p, .surety = "3", .primary = true});
-            writer.AddParentLink({.child = p, .parent = 2 * p + 1, .surety = "3", .primary = true});
+        AddLife(writer, p, p % 2 == 0 || p == 1 ? "M" : "F", kNewestBirth - depth * kYearsPerGeneration,
+                p <= parents ? 2 * p : 0, p <= parents ? 2 * p + 1 : 0, p / 4);
+    }
+}
+
+void BuildDescendantProject(ProjectWriter& writer, const DescendantSizes& sizes)
+{
+    AddLifeTags(writer);
+    writer.AddTagType({.number = kMarriageTag, .name = "Marriage", .admin = kMarriageGroup, .abbrev = "m."});
+    const int oldest = kNewestBirth - (sizes.generations - 1) * kYearsPerGeneration;
+    // The start person's ancestors take the numbers after the descendants and
+    // their spouses: pedigree number n is person first + n - 2.
+    int descendants = 0;
+    for (int g = 0, width = 1; g < sizes.generations; ++g, width *= sizes.childrenPerCouple)
+        descendants += width;
+    const int first = 2 * descendants + 1;
+    const int pedigree = (1 << sizes.ancestorGenerations) - 1;
+    const auto ancestor = [&](int n) { return n == 1 ? 1 : first + n - 2; };
+    for (int n = 2, depth = 0; n <= pedigree; ++n) {
+        if ((n & (n - 1)) == 0)
+            ++depth;
+        const bool bParents = 2 * n <= pedigree;
+        AddLife(writer, ancestor(n), n % 2 == 0 ? "M" : "F", oldest - depth * kYearsPerGeneration,
+                bParents ? ancestor(2 * n) : 0, bParents ? ancestor(2 * n + 1) : 0, n / 4);
+    }
+
+    // The descendants generation by generation, each with a spouse; the
+    // children of a generation's couples are numbered after its spouses.
+    struct Child {
+        int person;
+        int father;
+        int mother;
+    };
+    std::vector<Child> generation{{1, pedigree > 1 ? ancestor(2) : 0, pedigree > 1 ? ancestor(3) : 0}};
+    int next = 2;
+    for (int g = 1; g <= sizes.generations; ++g) {
+        const int year = oldest + (g - 1) * kYearsPerGeneration;
+        std::vector<Child> children;
+        for (const Child& c : generation) {
+            const bool bMale = c.person % 2 == 1;
+            const int spouse = next++;
+            const int husband = bMale ? c.person : spouse;
+            const int wife = bMale ? spouse : c.person;
+            AddLife(writer, c.person, bMale ? "M" : "F", year, c.father, c.mother, c.person);
+            AddLife(writer, spouse, bMale ? "F" : "M", year, 0, 0, spouse);
+            const int marriage = writer.AddEvent({.type = kMarriageTag, .per1 = husband, .per2 = wife,
+                                                  .date = StoredDate::Exact(year + kYearsPerGeneration - 1)});
+            writer.AddParticipant({.person = husband, .event = marriage});
+            writer.AddParticipant({.person = wife, .event = marriage});
+            if (g < sizes.generations)
+                children.insert(children.end(), static_cast<std::size_t>(sizes.childrenPerCouple),
+                                Child{0, husband, wife});
         }
-        const int birth = writer.AddEvent({.type = kBirth, .per1 = p, .date = StoredDate::Exact(year), .place = 0});
-        writer.AddParticipant({.person = p, .event = birth});
-        const int death = writer.AddEvent({.type = kDeath, .per1 = p, .date = StoredDate::Exact(year + kLifetime)});
-        writer.AddParticipant({.person = p, .event = death});
+        for (Child& child : children)
+            child.person = next++;
+        generation = std::move(children);
     }
 }

@@ -25,3 +25,16 @@ void BuildSyntheticProject(ProjectWriter& writer, const SyntheticSizes& sizes);
 // 2n + 1 up to the oldest generation, each with a name, a birth and a death.
 // Person 1 is the youngest; 2^generations - 1 persons in all.
 void BuildPedigreeProject(ProjectWriter& writer, int generations);
+
+// Descendants of person 1 for the given generations (person 1's counted as
+// 1): every descendant is married, and every couple but those of the last
+// generation has the given number of children. Person 1 also has a full
+// pedigree of the given ancestor generations (1: none). Each person has a
+// name, a birth and a death.
+struct DescendantSizes {
+    int generations = 6;
+    int childrenPerCouple = 4;
+    int ancestorGenerations = 1;
+};
+
+void BuildDescendantProject(ProjectWriter& writer, const DescendantSizes& sizes);
