@@ -25,6 +25,8 @@
 #include "tools/projectwriter/SyntheticProject.h"
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <chrono>
@@ -122,6 +124,23 @@ long PeakMegabytes()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024;
+}
+
+// Runs one chart's bench in a child process, so the peak memory it prints is
+// that chart's own and not the largest of every chart before it.
+template <typename Bench>
+void InOwnProcess(Bench bench)
+{
+    std::fflush(stdout);
+    const pid_t child = fork();
+    if (child == 0) {
+        bench();
+        std::fflush(stdout);
+        _exit(0);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        std::printf("  the bench's child process failed\n");
 }
 
 // Writes every output file a run can write for the viewport's chart, each timed
@@ -314,12 +333,12 @@ int main(int argc, char** argv)
     const std::filesystem::path directory = std::filesystem::temp_directory_path() / "chart_bench";
     std::filesystem::create_directories(directory);
     for (const int generations : {8, 10, 12})
-        BenchAncestorChart(generations, directory);
+        InOwnProcess([&] { BenchAncestorChart(generations, directory); });
     for (const int generations : {5, 6, 7})
-        BenchDescendantChart(generations, directory);
+        InOwnProcess([&] { BenchDescendantChart(generations, directory); });
     for (const char* direction : {"DOWN", "RIGHT"})
-        BenchHourglassChart(direction, directory);
-    BenchFanChart(directory);
+        InOwnProcess([&] { BenchHourglassChart(direction, directory); });
+    InOwnProcess([&] { BenchFanChart(directory); });
     std::filesystem::remove_all(directory);
     return 0;
 }

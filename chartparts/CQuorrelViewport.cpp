@@ -132,10 +132,27 @@ bool CQuorrelViewport::RenderToImage(SECImage& image, CDC* pDC)
     return rendered;
 }
 
-int CQuorrelViewport::BandRowsFor(int nWidth)
+namespace {
+
+// Rows of a bitmap of that width that hold about kBandBytes.
+std::int64_t RowsInBandBytes(int nWidth)
 {
     const std::int64_t rowBytes = std::int64_t{std::max(nWidth, 1)} * kBandBytesPerPixel;
-    return static_cast<int>(std::clamp<std::int64_t>(kBandBytes / rowBytes, 1, std::numeric_limits<int>::max()));
+    return std::clamp<std::int64_t>(CQuorrelViewport::kBandBytes / rowBytes, 1, std::numeric_limits<int>::max());
+}
+
+}  // namespace
+
+int CQuorrelViewport::BandRowsFor(int nWidth)
+{
+    return static_cast<int>(std::max<std::int64_t>(RowsInBandBytes(nWidth) - 2 * BandMarginFor(nWidth), 1));
+}
+
+int CQuorrelViewport::BandMarginFor(int nWidth)
+{
+    // Margins stay a small part of a band: a canvas so wide that a band holds
+    // a few rows only gets none rather than many times the memory.
+    return static_cast<int>(std::min<std::int64_t>(kBandMargin, RowsInBandBytes(nWidth) / kBandPerMargin));
 }
 
 bool CQuorrelViewport::RenderBands(int nBandRows, const BandSink& takeBand, CDC* pDC)
@@ -151,10 +168,11 @@ bool CQuorrelViewport::RenderBands(int nBandRows, const BandSink& takeBand, CDC*
     const CSize size = GetImageSize();
     bool rendered = size.cx > 0 && size.cy > 0;
     const int bandRows = std::clamp(nBandRows, 1, std::max(size.cy, 1));
+    const int margin = BandMarginFor(size.cx);
     CDC memory;
     BITMAPINFOHEADER header;
     header.biWidth = size.cx;
-    header.biHeight = bandRows + 2 * kBandMargin;
+    header.biHeight = bandRows + 2 * margin;
     header.biBitCount = kTrueColourBits;
     const HBITMAP band = rendered ? CBitmap::CreateDIBSection(pDC ? pDC : &memory, header) : nullptr;
     if (!band) {
@@ -169,8 +187,8 @@ bool CQuorrelViewport::RenderBands(int nBandRows, const BandSink& takeBand, CDC*
             memory.SetWindowOrg(0, 0);
             memory.SetViewportOrg(0, 0);
             memory.PatBlt(0, 0, size.cx, header.biHeight, BLACKNESS);
-            DrawCanvasRows(memory, top - kBandMargin, header.biHeight, size);
-            rendered = takeBand(memory, band, kBandMargin, top, std::min(bandRows, size.cy - top));
+            DrawCanvasRows(memory, top - margin, header.biHeight, size);
+            rendered = takeBand(memory, band, margin, top, std::min(bandRows, size.cy - top));
         }
         memory.SelectObject(previous);
     }

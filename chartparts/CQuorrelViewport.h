@@ -30,6 +30,7 @@ public:
     // Rows drawn above and below each band and thrown away: a line cut at the
     // bitmap's edge may lose its end pixel, so no kept row lies near an edge.
     static constexpr int kBandMargin = 64;
+    static constexpr int kBandPerMargin = 4;
 
     // Reads the switches from the settings.
     CQuorrelViewport();
@@ -46,8 +47,10 @@ public:
     // Renders the canvas as RenderToImage does, nBandRows rows at a time from
     // the top, so no more than one band is held in memory.
     bool RenderBands(int nBandRows, const BandSink& takeBand, CDC* pDC = nullptr);
-    // The rows of a band that holds about kBandBytes at that picture width.
+    // The rows of a band that, with its margins, holds about kBandBytes at
+    // that picture width; and the margin rows at that width.
     static int BandRowsFor(int nWidth);
+    static int BandMarginFor(int nWidth);
     // The whole canvas as RenderToImage draws it, onto a context of the
     // picture's size (a PDF or SVG page); false without a model.
     bool DrawCanvas(CDC& dc);

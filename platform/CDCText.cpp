@@ -5,15 +5,21 @@
 #include "platform/FontRealization.h"
 #include "platform/QtText.h"
 
+#include <QFont>
 #include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
+
+namespace {
+
+// The size SVG text is set in before its frame scales it to the realized size.
+constexpr double kSvgFontPixels = 100.0;
+
+}  // namespace
 
 bool CDC::TextOut(int x, int y, const std::string& text)
 {
@@ -53,17 +59,21 @@ bool CDC::TextOut(int x, int y, const std::string& text)
     const bool underline = state.font->GetLogFont().lfUnderline != 0;
     const bool strikeOut = state.font->GetLogFont().lfStrikeOut != 0;
     if (p->paintEngine() && p->paintEngine()->type() == QPaintEngine::SVG) {
-        // SVG files have no glyph runs: the glyphs go as outlines, placed exactly.
+        // SVG files have no glyph runs: the text goes as text, in the face and
+        // size realized here (scaled by the frame, as a font size is whole pixels).
         const QRawFont& raw = font.RawFont();
-        QPainterPath outlines;
-        for (qsizetype i = 0; i < glyphs.size(); ++i)
-            outlines.addPath(raw.pathForGlyph(glyphs[i]).translated(positions[i] + QPointF(left, baseline)));
-        const qreal thickness = std::max<qreal>(raw.lineThickness(), 1);
-        if (underline)
-            outlines.addRect(QRectF(left, baseline + raw.underlinePosition(), width, thickness));
-        if (strikeOut)
-            outlines.addRect(QRectF(left, baseline - raw.xHeight() / 2, width, thickness));
-        p->fillPath(outlines, DCSurface::Colour(state.textColour));
+        QFont face(raw.familyName());
+        face.setPixelSize(kSvgFontPixels);
+        face.setWeight(static_cast<QFont::Weight>(raw.weight()));
+        face.setStyle(raw.style());
+        face.setUnderline(underline);
+        face.setStrikeOut(strikeOut);
+        const double scale = raw.pixelSize() / kSvgFontPixels;
+        p->translate(left, baseline);
+        p->scale(scale, scale);
+        p->setFont(face);
+        p->setPen(DCSurface::Colour(state.textColour));
+        p->drawText(QPointF(0, 0), QtText::Decode(text));
         return true;
     }
     QGlyphRun run;
