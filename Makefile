@@ -2,6 +2,8 @@
 # builds and runs every test, `make demo` runs the sample command files into out/.
 BUILD ?= build
 CMAKE_FLAGS ?=
+# `make install PREFIX=/some/where` installs the program, the library and the desktop files there.
+PREFIX ?= /usr/local
 # WERROR=ON makes warnings errors (developers and CI); it is read when $(BUILD) is configured.
 WERROR ?= OFF
 
@@ -11,7 +13,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= bmp jpeg pcx tiff targa archive profile gedcom chart
 
-.PHONY: all build configure deps test demo clean fuzz
+.PHONY: all build configure deps test demo clean fuzz install
 
 all: build
 
@@ -29,7 +31,8 @@ test: deps
 	cd $(BUILD) && ctest --output-on-failure -j2
 
 # Every command file of examples/, unattended (no display needed), output in out/; each
-# chart file written by this run is listed. The sample command files name the project in build/.
+# chart file written by this run is listed, and the PNG pictures are copied into
+# docs/images for the manual. The sample command files name the project in build/.
 demo: deps
 	$(MAKE) build
 	@mkdir -p out
@@ -42,8 +45,15 @@ demo: deps
 		for ext in BMP JPG QRD PDF SVG PNG; do \
 			if [ -n "$$base" ] && [ -f "$$base.$$ext" ]; then echo "demo:   wrote $$base.$$ext"; fi; \
 		done; \
+		if [ -n "$$base" ] && [ -f "$$base.PNG" ]; then \
+			mkdir -p docs/images && cp "$$base.PNG" "docs/images/$$(basename "$$base").png"; \
+		fi; \
 	done; \
+	[ -d docs/images ] && echo "demo: the manual's pictures are in docs/images"; \
 	exit $$status
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 fuzz: deps
 	@test -f $(FUZZ_BUILD)/build.ninja || cmake -S . -B $(FUZZ_BUILD) -G Ninja -DQUORREL_FUZZ=ON \
