@@ -33,6 +33,11 @@ CQuorrelApp& CQuorrelApp::Instance()
     return *g_app;
 }
 
+CQuorrelApp* CQuorrelApp::Running()
+{
+    return g_app;
+}
+
 bool CQuorrelApp::InitInstance()
 {
     // Settings live under "Quorrel"; there is no OLE, no server registration and no
@@ -43,12 +48,10 @@ bool CQuorrelApp::InitInstance()
     m_pMainFrame = std::make_unique<CMainFrame>();
     m_strCommandFile = m_cmdInfo.m_strCommandFile;
 
-    if (m_cmdInfo.m_nShellCommand == CommandLineInfo::ShellCommand::FileOpen) {
-        // Chart documents cannot be opened yet.
-        MessageBox::Show("Failed to open document: " + m_cmdInfo.m_strFileName);
-        return false;
-    }
-    m_pMainFrame->OnFileNew();
+    if (m_cmdInfo.m_nShellCommand == CommandLineInfo::ShellCommand::FileOpen)
+        m_pMainFrame->OpenDocumentFile(m_cmdInfo.m_strFileName);
+    else
+        m_pMainFrame->OnFileNew();
 
     m_pMainFrame->ShowAsPlaced();
     if (!m_strCommandFile.empty())
