@@ -103,9 +103,9 @@ bool CQuorrelView::OpenDocument(const std::string& strPath)
     std::string error;
     const bool opened = m_document.OnOpenDocument(strPath, error);
     m_viewport.SetSelection({});
-    if (opened)
-        m_strPathName = strPath;
-    else
+    // A failed open leaves an empty chart that must not be saved over the old file.
+    m_strPathName = opened ? strPath : std::string();
+    if (!opened)
         MessageBox::Show(error);
     setWindowTitle(QtText::Decode(GetTitle()));
     const CPoint origin = m_document.GetModel().GetOrigin();
