@@ -1,5 +1,6 @@
 #include "app/CQuorrelApp.h"
 
+#include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
@@ -48,10 +49,14 @@ bool CQuorrelApp::InitInstance()
     m_pMainFrame = std::make_unique<CMainFrame>();
     m_strCommandFile = m_cmdInfo.m_strCommandFile;
 
-    if (m_cmdInfo.m_nShellCommand == CommandLineInfo::ShellCommand::FileOpen)
-        m_pMainFrame->OpenDocumentFile(m_cmdInfo.m_strFileName);
-    else
+    if (m_cmdInfo.m_nShellCommand == CommandLineInfo::ShellCommand::FileOpen) {
+        // A chart named on the command line that cannot be read ends the program, as the
+        // framework's start-up does; the message has been shown.
+        if (m_pMainFrame->OpenDocumentFile(m_cmdInfo.m_strFileName)->GetActiveView()->GetPathName().empty())
+            return false;
+    } else {
         m_pMainFrame->OnFileNew();
+    }
 
     m_pMainFrame->ShowAsPlaced();
     if (!m_strCommandFile.empty())
