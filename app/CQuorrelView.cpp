@@ -132,8 +132,9 @@ bool CQuorrelView::OnFileSave()
 
 bool CQuorrelView::OnFileSaveAs()
 {
+    const std::string initial = m_strPathName.empty() ? m_strUntitled + kChartExtension : m_strPathName;
     const std::optional<std::string> path
-        = FileDialog::GetSaveFileName(this, "Save As", GetTitle() + kChartExtension, kChartFilter, kChartExtension);
+        = FileDialog::GetSaveFileName(this, "Save As", initial, kChartFilter, kChartExtension);
     return path && SaveDocument(*path);
 }
 
@@ -190,19 +191,23 @@ void CQuorrelView::OnModelUpdate(CODModel*, int)
 
 CPoint CQuorrelView::ClientToLogical(const CPoint& point) const
 {
-    CDC dc;
-    PrepareDC(dc);
-    POINT converted = point;
-    dc.DPtoLP(&converted, 1);
-    return CPoint(converted.x, converted.y);
+    return Convert(point, true);
 }
 
 CPoint CQuorrelView::LogicalToClient(const CPoint& point) const
 {
+    return Convert(point, false);
+}
+
+CPoint CQuorrelView::Convert(const CPoint& point, bool bToLogical) const
+{
     CDC dc;
     PrepareDC(dc);
     POINT converted = point;
-    dc.LPtoDP(&converted, 1);
+    if (bToLogical)
+        dc.DPtoLP(&converted, 1);
+    else
+        dc.LPtoDP(&converted, 1);
     return CPoint(converted.x, converted.y);
 }
 

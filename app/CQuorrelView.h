@@ -123,6 +123,7 @@ protected:
 private:
     // Scroll bar ranges from the canvas at the zoom, values from the scroll position.
     void UpdateScrollBars();
+    CPoint Convert(const CPoint& point, bool bToLogical) const;
     void LayOutRulers();
     void DrawDamage();
 

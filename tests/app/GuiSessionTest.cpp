@@ -9,7 +9,6 @@
 #include "engine/CODModel.h"
 #include "platform/MessageBox.h"
 #include "tests/charts/PedigreeProject.h"
-#include "tests/support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -107,19 +106,3 @@ TEST(GuiSession, OpensZoomsScalesSavesAndReopensAGeneratedChart)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    quorrel_test::EnterTestDirectory();
-    // A display when there is one (xvfb-run gives one); else the session is skipped.
-    if (std::getenv("DISPLAY") != nullptr)
-        setenv("QT_QPA_PLATFORM", "xcb", 1);
-    testing::InitGoogleTest(&argc, argv);
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        result = RUN_ALL_TESTS();
-    }
-    quorrel_test::RemoveTestDirectory();
-    return result;
-}
