@@ -488,12 +488,12 @@ void CQuorrelView::ApplyPageSettings(QPrinter& printer) const
     const QSizeF portrait(std::min(paper.cx, paper.cy) / perUnit, std::max(paper.cx, paper.cy) / perUnit);
     if (portrait.isEmpty())
         return;
-    // The page is placed on the whole sheet: the margins are the drawing's own.
-    printer.setFullPage(true);
     const QPageSize size(portrait, inches ? QPageSize::Inch : QPageSize::Millimeter, QString(),
                          QPageSize::ExactMatch);
     printer.setPageLayout(QPageLayout(size, paper.cx > paper.cy ? QPageLayout::Landscape : QPageLayout::Portrait,
                                       QMarginsF(), inches ? QPageLayout::Inch : QPageLayout::Millimeter));
+    // The page is placed on the whole sheet: the margins are the drawing's own.
+    printer.setFullPage(true);
 }
 
 void CQuorrelView::TakePageSettings(const QPrinter& printer)

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -314,6 +315,50 @@ TEST_F(ViewTest, ResizeDrawingCutsTheFactorToTwoDecimals)
         dialog.findChild<QRadioButton*>(QString::fromLatin1(c.vertical ? "1005" : "1004"))->setChecked(true);
         dialog.findChild<QLineEdit*>(QStringLiteral("1006"))->setText(QString::fromLatin1(c.newSize));
         EXPECT_FLOAT_EQ(dialog.GetScaleFactor(), c.factor) << c.newSize;
+    }
+}
+
+// Page setup: what the printer's layout holds goes into the chart's page
+// settings, in their units, and back onto the next printer.
+TEST_F(ViewTest, PageSetupGoesIntoThePageSettingsAndBack)
+{
+    const struct {
+        std::uint32_t units;
+        QPageSize page;
+        QPageLayout::Orientation orientation;
+        QMarginsF margins;  // millimetres
+        SIZE paper;
+        RECT stored;
+    } cases[] = {
+        {CODPageSettings::kHundredthsOfMillimeters, QPageSize(QPageSize::A4), QPageLayout::Landscape,
+         QMarginsF(10, 20, 30, 40), SIZE{29700, 21000}, RECT{1000, 2000, 3000, 4000}},
+        {CODPageSettings::kThousandthsOfInches, QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+         QMarginsF(25.4, 12.7, 25.4, 12.7), SIZE{8500, 11000}, RECT{1000, 500, 1000, 500}},
+    };
+    for (const auto& c : cases) {
+        CQuorrelView view;
+        CODPageSettings& settings = view.GetDocument().GetModel().GetPageSettings();
+        settings.SetUnits(c.units);
+        QPrinter chosen(QPrinter::HighResolution);
+        chosen.setOutputFormat(QPrinter::PdfFormat);
+        chosen.setPageLayout(QPageLayout(c.page, c.orientation, c.margins, QPageLayout::Millimeter));
+        view.TakePageSettings(chosen);
+        EXPECT_EQ(settings.GetPaperSize().cx, c.paper.cx);
+        EXPECT_EQ(settings.GetPaperSize().cy, c.paper.cy);
+        EXPECT_EQ(settings.GetOrientation(),
+                  c.orientation == QPageLayout::Landscape ? CODPageSettings::kLandscape : CODPageSettings::kPortrait);
+        const RECT margins = settings.GetMargins();
+        EXPECT_EQ(CRect(margins), CRect(c.stored));
+        EXPECT_TRUE(view.GetDocument().IsModified());
+
+        // The drawing places itself inside its margins: the printer gets the whole sheet.
+        QPrinter next(QPrinter::HighResolution);
+        next.setOutputFormat(QPrinter::PdfFormat);
+        view.ApplyPageSettings(next);
+        EXPECT_EQ(next.pageLayout().orientation(), c.orientation);
+        EXPECT_TRUE(next.pageLayout().pageSize().rect(QPageSize::Millimeter).size().toSize()
+                    == c.page.rect(QPageSize::Millimeter).size().toSize());
+        EXPECT_TRUE(next.fullPage());
     }
 }
 
