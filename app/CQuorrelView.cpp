@@ -7,6 +7,7 @@
 #include "engine/CODRulerComponent.h"
 #include "engine/PropertyIds.h"
 #include "platform/Arithmetic.h"
+#include "platform/CFont.h"
 #include "platform/CPaintDeviceDC.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
@@ -38,6 +39,7 @@ constexpr int kRulerSpacings[] = {1, 2, 5};
 constexpr int kThousandthsPerInch = 1000;
 constexpr int kHundredthsPerMillimetre = 100;
 constexpr int kScrollStepPixels = 20;
+constexpr int kRulerFontPixels = 9;
 
 // The first of 1, 2, 5, 10, 20, 50 ... logical units that is wide enough at the zoom.
 int RulerSpacing(double zoom)
@@ -299,6 +301,11 @@ void CQuorrelView::DrawRuler(QPainter& painter, bool bHorizontal, const QSize& s
                                        : CRect(0, scroll.y, kRulerThickness, far.y);
         if (ruler.Create(band)) {
             const double zoom = static_cast<double>(windowExt.cx) / viewportExt.cx;
+            // Numbers of a fixed pixel height, whatever the zoom along the vertical ruler.
+            LOGFONT numbers;
+            const double heightZoom = bHorizontal ? 1.0 : static_cast<double>(windowExt.cy) / viewportExt.cy;
+            numbers.lfHeight = -RoundHalfAwayFromZero(kRulerFontPixels * heightZoom);
+            dc.SelectObject(CFont::CreateFontIndirect(numbers));
             ruler.AddProperty(CODIntProperty(OD_PROP_RULER_ORIGIN, bHorizontal ? scroll.x : scroll.y));
             ruler.AddProperty(CODIntProperty(OD_PROP_RULER_SPACING, RulerSpacing(zoom)));
             ruler.Draw(&dc);
