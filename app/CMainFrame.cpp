@@ -138,8 +138,9 @@ void CMainFrame::CloseAfterBatchRun(CQuorrelView* pBatchView)
                 chart->close();
             }
         }
+        // The run minimized the window; the questions about the charts are asked in front of them.
+        showNormal();
         if (!close()) {
-            showNormal();
             if (QMdiSubWindow* frame = m_pMdiArea->currentSubWindow())
                 frame->showMaximized();
         }
