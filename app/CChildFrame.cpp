@@ -1,7 +1,8 @@
 #include "app/CChildFrame.h"
 
 #include "app/CQuorrelView.h"
-#include "platform/QtText.h"
+
+#include <QCloseEvent>
 
 CChildFrame::CChildFrame(const std::string& strTitle, QWidget* parent)
     : QMdiSubWindow(parent)
@@ -9,10 +10,22 @@ CChildFrame::CChildFrame(const std::string& strTitle, QWidget* parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(m_pView);
-    setWindowTitle(QtText::Decode(strTitle));
+    m_pView->SetUntitledName(strTitle);
+    // The view's title follows its document.
+    setWindowTitle(m_pView->windowTitle());
+    connect(m_pView, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
 }
 
 CQuorrelView* CChildFrame::GetActiveView() const
 {
     return m_pView;
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_pView->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
 }

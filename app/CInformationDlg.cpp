@@ -13,11 +13,16 @@ const char* const CInformationDlg::kText =
     "Watch the status bar for progress information.";
 
 CInformationDlg::CInformationDlg(QWidget* parent)
+    : CInformationDlg(parent, "Information", kText)
+{
+}
+
+CInformationDlg::CInformationDlg(QWidget* parent, const char* title, const char* message)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(QString::fromLatin1(title));
     setModal(false);
-    auto* text = new QLabel(QString::fromLatin1(kText), this);
+    auto* text = new QLabel(QString::fromLatin1(message), this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);
     text->setFixedWidth(340);

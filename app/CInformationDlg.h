@@ -13,4 +13,8 @@ public:
     void ShowNormalNow();
 
     static const char* const kText;
+
+protected:
+    // A window of the same kind with its own title and text.
+    CInformationDlg(QWidget* parent, const char* title, const char* text);
 };

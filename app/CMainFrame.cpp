@@ -5,12 +5,16 @@
 #include "app/MenuResources.h"
 #include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
+#include "platform/FileDialog.h"
 #include "platform/ResourceStrings.h"
 #include "platform/AppSettings.h"
 #include "platform/QtStatusBarHost.h"
 #include "platform/QtText.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
@@ -29,15 +33,24 @@ constexpr unsigned int kShowNormal = 1;
 constexpr unsigned int kShowMinimized = 2;
 constexpr unsigned int kShowMaximized = 3;
 
-void AddItems(QMenu* menu, const std::vector<MenuItem>& items, const std::function<QAction*(const MenuItem&)>& action)
+constexpr const char* kRecentFileSection = "Recent File List";
+constexpr const char* kChartFilter = "Quorrel(*.qrd)|*.qrd||";
+constexpr const char* kChartExtension = "qrd";
+
+std::string RecentFileKey(int nIndex)
+{
+    return "File" + std::to_string(nIndex + 1);
+}
+
+void AddItems(QMenu* menu, const std::vector<MenuItem>& items, const std::function<void(QMenu*, const MenuItem&)>& add)
 {
     for (const MenuItem& item : items) {
         if (!item.items.empty())
-            AddItems(menu->addMenu(QtText::Decode(item.text)), item.items, action);
+            AddItems(menu->addMenu(QtText::Decode(item.text)), item.items, add);
         else if (item.id == 0)
             menu->addSeparator();
         else
-            menu->addAction(action(item));
+            add(menu, item);
     }
 }
 
@@ -102,8 +115,36 @@ void CMainFrame::ShowAsPlaced()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    // Each chart window asks about its own unsaved changes; one cancel keeps them all.
+    m_pMdiArea->closeAllSubWindows();
+    if (!m_pMdiArea->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
     SaveWindowPlacement();
     QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::CloseAfterBatchRun(CQuorrelView* pBatchView)
+{
+    QPointer<CQuorrelView> batchView(pBatchView);
+    // Once the run has returned to the loop, as the quit message would.
+    QTimer::singleShot(0, this, [this, batchView] {
+        for (QMdiSubWindow* frame : m_pMdiArea->subWindowList()) {
+            auto* chart = dynamic_cast<CChildFrame*>(frame);
+            if (batchView && chart != nullptr && chart->GetActiveView() == batchView.data()) {
+                // Its files are written; it was never shown to be edited.
+                batchView->GetDocument().DeleteContents();
+                chart->close();
+            }
+        }
+        // The run minimized the window; the questions about the charts are asked in front of them.
+        showNormal();
+        if (!close()) {
+            if (QMdiSubWindow* frame = m_pMdiArea->currentSubWindow())
+                frame->showMaximized();
+        }
+    });
 }
 
 void CMainFrame::CreateStatusBar()
@@ -145,6 +186,44 @@ void CMainFrame::CreateActions()
         addAction(action);  // active whichever menu is shown
     }
     Connect(ID_FILE_NEW, &CMainFrame::OnFileNewCommand);
+    Connect(ID_FILE_OPEN, &CMainFrame::OnFileOpen);
+    Connect(ID_FILE_SAVE, &CMainFrame::OnFileSave);
+    Connect(ID_FILE_SAVE_AS, &CMainFrame::OnFileSaveAs);
+    for (int i = 0; i < kMaxRecentFiles; ++i) {
+        QAction* recent = GetAction(ID_FILE_MRU_FILE1 + static_cast<unsigned int>(i));
+        recent->setEnabled(true);
+        connect(recent, &QAction::triggered, this, [this, i] { OnOpenRecentFile(i); });
+    }
+    ConnectView(ID_FILE_EXPORT, [](CQuorrelView& view) { view.GetController().OnExport(); });
+    ConnectView(ID_FILE_PAGE_SETUP, [](CQuorrelView& view) { view.OnFilePageSetup(); });
+    ConnectView(ID_FILE_PRINT, [](CQuorrelView& view) { view.OnFilePrint(); });
+    ConnectView(ID_FILE_PRINT_PREVIEW, [](CQuorrelView& view) { view.OnFilePrintPreview(); });
+    ConnectView(ID_PRINT_CUT_MARKS, [](CQuorrelView& view) {
+        view.GetViewport().m_bCutMarksVisible = !view.GetViewport().m_bCutMarksVisible;
+    }, true);
+    ConnectView(ID_SIZE_TO_COMPONENTS, [](CQuorrelView& view) { view.GetController().OnSizeToComponents(); });
+    ConnectView(ID_ZOOM_TO_FIT, [](CQuorrelView& view) { view.GetController().OnZoomToFit(); });
+    ConnectView(ID_ZOOM_TO_SELECTION, [](CQuorrelView& view) { view.GetController().OnZoomToSelection(); });
+    ConnectView(ID_VIEW_RULERS, [](CQuorrelView& view) { view.GetController().OnRulers(); }, true);
+    ConnectView(ID_VIEW_PORTS, [](CQuorrelView& view) { view.GetController().OnPorts(); }, true);
+    ConnectView(ID_SCALE_DRAWING_UP, [](CQuorrelView& view) { view.GetController().OnScaleDrawingUp(); });
+    ConnectView(ID_SCALE_DRAWING_DOWN, [](CQuorrelView& view) { view.GetController().OnScaleDrawingDown(); });
+    ConnectView(ID_RESIZE_DRAWING, [](CQuorrelView& view) { view.GetController().OnResizeDrawing(); });
+    for (const auto& [id, percent] : {std::pair{ID_ZOOM_100, 100}, std::pair{ID_ZOOM_200, 200},
+             std::pair{ID_ZOOM_50, 50}, std::pair{ID_ZOOM_75, 75}, std::pair{ID_ZOOM_NORMAL, 100}}) {
+        const int zoom = percent;
+        ConnectView(id, [zoom](CQuorrelView& view) { view.SetZoom(zoom); }, true);
+    }
+    const auto toggle = [this](unsigned int nID, bool CODDrawingViewport::*flag) {
+        ConnectView(nID, [flag](CQuorrelView& view) {
+            view.GetViewport().*flag = !(view.GetViewport().*flag);
+            view.Update();
+        }, true);
+    };
+    toggle(ID_VIEW_GRID, &CODDrawingViewport::m_bGridVisible);
+    toggle(ID_VIEW_PAGE_BOUNDS, &CODDrawingViewport::m_bPagesVisible);
+    toggle(ID_SNAP_TO_GRID, &CODDrawingViewport::m_bSnapToGrid);
+    toggle(ID_ANGLE_SNAP, &CODDrawingViewport::m_bAngleSnap);
     Connect(ID_FILE_CLOSE, &CMainFrame::OnFileClose);
     Connect(ID_RUN_COMMAND_FILE, &CMainFrame::OnRunCommandFile);
     Connect(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
@@ -165,8 +244,41 @@ void CMainFrame::Connect(unsigned int nID, void (CMainFrame::*handler)())
     connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
 }
 
+void CMainFrame::ConnectView(unsigned int nID, const std::function<void(CQuorrelView&)>& handler, bool bCheckable)
+{
+    QAction* action = GetAction(nID);
+    action->setEnabled(true);
+    action->setCheckable(bCheckable);
+    connect(action, &QAction::triggered, this, [this, handler] {
+        if (CQuorrelView* view = GetActiveView())
+            handler(*view);
+        UpdateCommandStates();
+    });
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    CQuorrelView* view = GetActiveView();
+    if (view == nullptr)
+        return;
+    const CQuorrelViewport& viewport = view->GetViewport();
+    const CSize zoom = viewport.GetMagnification();
+    const auto check = [this](unsigned int nID, bool bChecked) { GetAction(nID)->setChecked(bChecked); };
+    check(ID_PRINT_CUT_MARKS, viewport.m_bCutMarksVisible);
+    check(ID_VIEW_RULERS, view->AreRulersShown());
+    check(ID_VIEW_PORTS, view->GetController().ArePortsShown());
+    check(ID_VIEW_GRID, viewport.m_bGridVisible);
+    check(ID_VIEW_PAGE_BOUNDS, viewport.m_bPagesVisible);
+    check(ID_SNAP_TO_GRID, viewport.m_bSnapToGrid);
+    check(ID_ANGLE_SNAP, viewport.m_bAngleSnap);
+    for (const auto& [id, percent] : {std::pair{ID_ZOOM_100, 100}, std::pair{ID_ZOOM_200, 200},
+             std::pair{ID_ZOOM_50, 50}, std::pair{ID_ZOOM_75, 75}, std::pair{ID_ZOOM_NORMAL, 100}})
+        check(id, zoom.cx == percent && zoom.cy == percent);
+}
+
 void CMainFrame::UpdateMenus()
 {
+    UpdateCommandStates();
     const bool bChartMenu = !m_pMdiArea->subWindowList().isEmpty();
     if (bChartMenu == m_bChartMenu && !menuBar()->actions().isEmpty())
         return;
@@ -175,13 +287,19 @@ void CMainFrame::UpdateMenus()
     // The two menus share the actions of their commands; where a text differs
     // (View > Toolbar, View > ToolBars > Standard), the item gets its own action
     // that triggers the command's.
-    const auto action = [this](const MenuItem& item) {
+    const auto action = [this](QMenu* menu, const MenuItem& item) {
+        if (item.id == ID_FILE_MRU_FILE1) {
+            AddRecentFileItems(menu);
+            return;
+        }
         QAction* command = GetAction(item.id);
         const QString text = QtText::Decode(item.text);
         if (command->text().isEmpty())
             command->setText(text);
-        if (command->text() == text)
-            return command;
+        if (command->text() == text) {
+            menu->addAction(command);
+            return;
+        }
         auto* alias = new QAction(text, menuBar());
         alias->setEnabled(command->isEnabled());
         alias->setCheckable(command->isCheckable());
@@ -191,7 +309,7 @@ void CMainFrame::UpdateMenus()
             alias->setEnabled(command->isEnabled());
             alias->setChecked(command->isChecked());
         });
-        return alias;
+        menu->addAction(alias);
     };
     const std::vector<MenuItem>& menu = bChartMenu ? MenuResources::ChartWindowMenu() : MenuResources::MainWindowMenu();
     for (const MenuItem& popup : menu)
@@ -213,6 +331,79 @@ CChildFrame* CMainFrame::OnFileNew()
 void CMainFrame::OnFileNewCommand()
 {
     OnFileNew();
+}
+
+CChildFrame* CMainFrame::OpenDocumentFile(const std::string& strPath)
+{
+    CChildFrame* frame = OnFileNew();
+    if (frame->GetActiveView()->OpenDocument(strPath))
+        AddToRecentFileList(strPath);
+    return frame;
+}
+
+void CMainFrame::OnFileOpen()
+{
+    if (const std::optional<std::string> path = FileDialog::GetOpenFileName(this, kChartFilter, kChartExtension))
+        OpenDocumentFile(*path);
+}
+
+void CMainFrame::OnFileSave()
+{
+    CQuorrelView* view = GetActiveView();
+    if (view != nullptr && view->OnFileSave())
+        AddToRecentFileList(view->GetPathName());
+}
+
+void CMainFrame::OnFileSaveAs()
+{
+    CQuorrelView* view = GetActiveView();
+    if (view != nullptr && view->OnFileSaveAs())
+        AddToRecentFileList(view->GetPathName());
+}
+
+void CMainFrame::OnOpenRecentFile(int nIndex)
+{
+    const std::vector<std::string> recent = GetRecentFiles();
+    if (nIndex >= 0 && static_cast<std::size_t>(nIndex) < recent.size())
+        OpenDocumentFile(recent[static_cast<std::size_t>(nIndex)]);
+}
+
+std::vector<std::string> CMainFrame::GetRecentFiles() const
+{
+    std::vector<std::string> files;
+    for (int i = 0; i < kMaxRecentFiles; ++i) {
+        std::string file = AppSettings::GetString(kRecentFileSection, RecentFileKey(i), "");
+        if (!file.empty())
+            files.push_back(std::move(file));
+    }
+    return files;
+}
+
+void CMainFrame::AddToRecentFileList(const std::string& strPath)
+{
+    std::vector<std::string> files{strPath};
+    for (std::string& file : GetRecentFiles())
+        if (file != strPath && files.size() < static_cast<std::size_t>(kMaxRecentFiles))
+            files.push_back(std::move(file));
+    for (int i = 0; i < kMaxRecentFiles; ++i)
+        AppSettings::WriteString(kRecentFileSection, RecentFileKey(i),
+                                 static_cast<std::size_t>(i) < files.size() ? files[static_cast<std::size_t>(i)] : "");
+    menuBar()->clear();  // the list is in the File menu
+    UpdateMenus();
+}
+
+void CMainFrame::AddRecentFileItems(QMenu* menu)
+{
+    const std::vector<std::string> files = GetRecentFiles();
+    if (files.empty()) {
+        menu->addAction(QStringLiteral("Recent File"))->setEnabled(false);
+        return;
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        QAction* recent = GetAction(ID_FILE_MRU_FILE1 + static_cast<unsigned int>(i));
+        recent->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QtText::Decode(files[i])));
+        menu->addAction(recent);
+    }
 }
 
 CQuorrelView* CMainFrame::GetActiveView() const

@@ -1,5 +1,6 @@
 #include "app/CQuorrelApp.h"
 
+#include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
@@ -33,6 +34,11 @@ CQuorrelApp& CQuorrelApp::Instance()
     return *g_app;
 }
 
+CQuorrelApp* CQuorrelApp::Running()
+{
+    return g_app;
+}
+
 bool CQuorrelApp::InitInstance()
 {
     // Settings live under "Quorrel"; there is no OLE, no server registration and no
@@ -44,11 +50,13 @@ bool CQuorrelApp::InitInstance()
     m_strCommandFile = m_cmdInfo.m_strCommandFile;
 
     if (m_cmdInfo.m_nShellCommand == CommandLineInfo::ShellCommand::FileOpen) {
-        // Chart documents cannot be opened yet.
-        MessageBox::Show("Failed to open document: " + m_cmdInfo.m_strFileName);
-        return false;
+        // A chart named on the command line that cannot be read ends the program, as the
+        // framework's start-up does; the message has been shown.
+        if (m_pMainFrame->OpenDocumentFile(m_cmdInfo.m_strFileName)->GetActiveView()->GetPathName().empty())
+            return false;
+    } else {
+        m_pMainFrame->OnFileNew();
     }
-    m_pMainFrame->OnFileNew();
 
     m_pMainFrame->ShowAsPlaced();
     if (!m_strCommandFile.empty())

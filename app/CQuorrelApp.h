@@ -17,6 +17,8 @@ public:
     CQuorrelApp& operator=(const CQuorrelApp&) = delete;
 
     static CQuorrelApp& Instance();
+    // The running application, or none (the chart view's tests run without one).
+    static CQuorrelApp* Running();
 
     // Creates the main window, opens the chart window the command line asks for and
     // runs its command file. False when the program should end at once.

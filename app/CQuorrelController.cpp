@@ -1,6 +1,9 @@
 #include "app/CQuorrelController.h"
 
+#include "app/CExportImageDlg.h"
 #include "app/CInformationDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CResizeDrawingDialog.h"
 #include "app/CQuorrelApp.h"
 #include "app/CQuorrelView.h"
 #include "chartparts/ChartOutput.h"
@@ -17,6 +20,31 @@
 #include "platform/ResourceStrings.h"
 #include "platform/StatusBarProgress.h"
 #include "platform/TextCodec.h"
+#include "platform/WaitCursor.h"
+#include "engine/CODSymbolComponent.h"
+
+#include <QMdiArea>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+constexpr const char* kExportFilter = "JPeg Images (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|PNG Images (*.png)|*.png|"
+                                      "PDF Documents (*.pdf)|*.pdf|SVG Drawings (*.svg)|*.svg|All Files (*.*)|*.*||";
+// What Export writes: the picture types, never the chart file.
+constexpr const char* kExportTypes[] = {"JPG", "BMP", "PNG", "PDF", "SVG"};
+
+// Holds the wait cursor for one command.
+class WaitCursorScope {
+public:
+    WaitCursorScope() { WaitCursor::Begin(); }
+    ~WaitCursorScope() { WaitCursor::End(); }
+    WaitCursorScope(const WaitCursorScope&) = delete;
+    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
+};
+
+}  // namespace
 
 CQuorrelController::CQuorrelController(CQuorrelView* pView)
     : m_pView(pView)
@@ -86,7 +114,12 @@ void CQuorrelController::RunCommandFile(const std::string& strCommandFile)
         WriteOutputFiles(commandFile);
     }
 
-    if (bHideWindows) {
+    CQuorrelApp* app = CQuorrelApp::Running();
+    if (bHideWindows && app != nullptr && app->GetMainFrame() != nullptr
+        && app->GetMainFrame()->GetMdiArea()->subWindowList().size() > 1) {
+        // Run from the menu beside other charts: they must not be lost unasked.
+        app->GetMainFrame()->CloseAfterBatchRun(m_pView);
+    } else if (bHideWindows) {
         QuitMessage::Post(BatchExitStatus());
     } else {
         progress.SetText("Repainting Screen");
@@ -181,6 +214,112 @@ void CQuorrelController::ScaleDrawing(float fFactor)
         return;
     ChartOutput(viewport).ScaleDrawing(fFactor);
     FitCanvasToChart();
+    RepaintView();
+}
+
+void CQuorrelController::OnExport()
+{
+    const std::optional<std::string> path
+        = FileDialog::GetSaveFileName(m_pView, "Save As", "Untitled.jpg", kExportFilter, "*.jpg");
+    if (path)
+        ExportTo(*path);
+}
+
+bool CQuorrelController::ExportTo(const std::string& strPath)
+{
+    CExportImageDlg note(m_pView != nullptr ? m_pView->window() : nullptr);
+    note.ShowCentredNow();
+    std::string type = std::filesystem::path(strPath).extension().string();
+    if (!type.empty())
+        type.erase(0, 1);
+    type = TextCodec::ToUpper(type);
+    bool saved = false;
+    for (const char* known : kExportTypes) {
+        if (type != known)
+            continue;
+        saved = SaveAs(strPath, type);
+        if (!saved)
+            MessageBox::Show("Could not save file\n" + strPath);
+    }
+    note.showMinimized();
+    return saved;
+}
+
+void CQuorrelController::OnSizeToComponents()
+{
+    const WaitCursorScope wait;
+    FitCanvasToChart();
+    RepaintView();
+}
+
+void CQuorrelController::OnZoomToFit()
+{
+    CODModel* model = Model();
+    if (model == nullptr)
+        return;
+    const WaitCursorScope wait;
+    m_pView->GetViewport().SetMagnification(CODDrawingViewport::kPercent, CODDrawingViewport::kPercent);
+    m_pView->ZoomToFit(model->GetChildren());
+}
+
+void CQuorrelController::OnZoomToSelection()
+{
+    if (m_pView == nullptr)
+        return;
+    const WaitCursorScope wait;
+    m_pView->GetViewport().SetMagnification(CODDrawingViewport::kPercent, CODDrawingViewport::kPercent);
+    const std::vector<CODComponent*> selection = m_pView->GetViewport().GetSelection();
+    m_pView->ZoomToFit(selection);
+}
+
+void CQuorrelController::OnRulers()
+{
+    if (m_pView != nullptr)
+        m_pView->ShowRulers(!m_pView->AreRulersShown());
+}
+
+void CQuorrelController::OnPorts()
+{
+    m_bShowPorts = !m_bShowPorts;
+    if (CODModel* model = Model())
+        for (CODComponent* component : model->GetChildren())
+            if (auto* symbol = dynamic_cast<CODSymbolComponent*>(component))
+                symbol->SetPortsVisible(m_bShowPorts ? 1 : 0);
+    RepaintView();
+}
+
+void CQuorrelController::OnScaleDrawingUp()
+{
+    const WaitCursorScope wait;
+    ScaleDrawing(kScaleUpFactor);
+}
+
+void CQuorrelController::OnScaleDrawingDown()
+{
+    const WaitCursorScope wait;
+    ScaleDrawing(kScaleDownFactor);
+}
+
+void CQuorrelController::OnResizeDrawing()
+{
+    CODModel* model = Model();
+    if (model == nullptr)
+        return;
+    const CQuorrelViewport& viewport = m_pView->GetViewport();
+    const double perUnit = CODDrawingViewport::LogicalUnitsPerUnit(viewport.m_nUnitOfMeasure);
+    const CSize canvas = model->GetSize();
+    // An unknown code measures in inches, as the conversion does.
+    const unsigned int name = IDS_UNIT_INCHES + static_cast<unsigned int>(viewport.m_nUnitOfMeasure);
+    CResizeDrawingDialog dialog(m_pView, canvas.cx / perUnit, canvas.cy / perUnit,
+        ResourceStrings::Load(name >= IDS_UNIT_INCHES && name <= IDS_UNIT_POINTS ? name : IDS_UNIT_INCHES));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // A factor cut to nothing would fold the drawing into a point that no scale brings back.
+    const float factor = dialog.GetScaleFactor();
+    if (factor <= 0)
+        return;
+    const WaitCursorScope wait;
+    ScaleDrawing(factor);
 }
 
 CQuorrelViewport* CQuorrelController::GetViewport() const
@@ -202,7 +341,7 @@ CODModel* CQuorrelController::Model()
 void CQuorrelController::RepaintView()
 {
     if (m_pView != nullptr)
-        m_pView->repaint();
+        m_pView->Update(true);
 }
 
 void CQuorrelController::HideWindows()

@@ -39,6 +39,27 @@ public:
     // Resizes the whole drawing by the factor and fits the canvas to it.
     void ScaleDrawing(float fFactor);
 
+    // The chart view's commands.
+    static constexpr float kScaleUpFactor = 1.25F;
+    static constexpr float kScaleDownFactor = 0.8F;
+    // Asks for a picture file and exports the chart into it.
+    void OnExport();
+    // The export of a chosen file: .JPG and .BMP (and our .PNG, .PDF, .SVG),
+    // whatever the case; any other name writes nothing and says nothing.
+    // False when nothing was written.
+    bool ExportTo(const std::string& strPath);
+    void OnSizeToComponents();
+    void OnZoomToFit();
+    void OnZoomToSelection();
+    void OnRulers();
+    // Shows or hides the ports of every top-level symbol.
+    void OnPorts();
+    bool ArePortsShown() const { return m_bShowPorts; }
+    void OnScaleDrawingUp();
+    void OnScaleDrawingDown();
+    // Asks for the drawing's new width or height and scales it to that.
+    void OnResizeDrawing();
+
     // The view's viewport; none without a view.
     CQuorrelViewport* GetViewport() const;
 
@@ -52,4 +73,5 @@ private:
     void HideWindows();
 
     CQuorrelView* m_pView;
+    bool m_bShowPorts = false;
 };

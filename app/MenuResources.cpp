@@ -141,6 +141,8 @@ const std::vector<std::pair<unsigned int, const char*>>& MenuResources::Accelera
         {57632, "Del"}, {57635, "Shift+Del"}, {57634, "Ctrl+Ins"}, {57637, "Shift+Ins"}, {44543, "Up"},
         {44540, "Down"}, {44541, "Left"}, {44542, "Right"}, {57670, "F1"}, {57669, "Shift+F1"}, {57680, "F6"},
         {57681, "Shift+F6"}, {32817, "Ctrl+Alt+PgUp"}, {32818, "Ctrl+Alt+PgDown"},
+        // The chart view's own keys for the same two commands.
+        {32817, "Ctrl+Shift+PgUp"}, {32818, "Ctrl+Shift+PgDown"},
     };
     return accelerators;
 }

@@ -35,12 +35,6 @@ constexpr std::array<double, 9> kLogicalPerUnit = {
     kScreenPixelsPerInch / 72.0,            // points
 };
 
-double LogicalPerUnit(int nUnit)
-{
-    return nUnit >= 0 && static_cast<std::size_t>(nUnit) < kLogicalPerUnit.size() ? kLogicalPerUnit[nUnit]
-                                                                                  : kLogicalPerUnit[0];
-}
-
 // First multiple of the step at or after value, counted from origin.
 int FirstLineAtOrAfter(int value, int origin, double step)
 {
@@ -68,6 +62,12 @@ int CeilDiv(int a, int b)
 }
 
 }  // namespace
+
+double CODDrawingViewport::LogicalUnitsPerUnit(int nUnit)
+{
+    return nUnit >= 0 && static_cast<std::size_t>(nUnit) < kLogicalPerUnit.size() ? kLogicalPerUnit[nUnit]
+                                                                                  : kLogicalPerUnit[0];
+}
 
 CODDrawingViewport::CODDrawingViewport()
 {
@@ -102,6 +102,27 @@ void CODDrawingViewport::SetMagnificationLimits(int nMinPercent, int nMaxPercent
 {
     m_nMinMagnification = nMinPercent;
     m_nMaxMagnification = nMaxPercent;
+}
+
+bool CODDrawingViewport::ZoomToFit(const std::vector<CODComponent*>& components, const CSize& clientSize)
+{
+    CRect area;
+    for (CODComponent* component : components)
+        area.UnionRect(area, component->GetBounds());
+    const int clientX = clientSize.cx - 2 * kZoomToFitMargin;
+    const int clientY = clientSize.cy - 2 * kZoomToFitMargin;
+    if (area.IsRectEmpty() || clientX <= 0 || clientY <= 0)
+        return false;
+    // One percent for both axes, so the chart keeps its shape.
+    const std::int64_t fitX = std::int64_t{clientX} * kPercent / area.Width();
+    const std::int64_t fitY = std::int64_t{clientY} * kPercent / area.Height();
+    const int percent = static_cast<int>(
+        std::clamp<std::int64_t>(std::min(fitX, fitY), m_nMinMagnification, m_nMaxMagnification));
+    SetMagnification(percent, percent);
+    const CPoint centre = area.CenterPoint();
+    m_ptScroll = CPoint(centre.x - RoundHalfAwayFromZero(clientSize.cx * static_cast<double>(m_fZoomX) / 2),
+                        centre.y - RoundHalfAwayFromZero(clientSize.cy * static_cast<double>(m_fZoomY) / 2));
+    return true;
 }
 
 void CODDrawingViewport::OnPrepareDC(CDC* pDC) const
@@ -173,8 +194,8 @@ void CODDrawingViewport::DrawGrid(CDC* pDC, const CRect& rect) const
 {
     if (!m_bGridVisible)
         return;
-    const double stepX = m_fGridSpacingX * LogicalPerUnit(m_nUnitOfMeasure);
-    const double stepY = m_fGridSpacingY * LogicalPerUnit(m_nUnitOfMeasure);
+    const double stepX = m_fGridSpacingX * LogicalUnitsPerUnit(m_nUnitOfMeasure);
+    const double stepY = m_fGridSpacingY * LogicalUnitsPerUnit(m_nUnitOfMeasure);
     const double pixelsX = stepX / m_fZoomX;
     const double pixelsY = stepY / m_fZoomY;
     if (pixelsX < kMinGridPixels || pixelsX > kMaxGridPixels || pixelsY < kMinGridPixels || pixelsY > kMaxGridPixels)
@@ -305,6 +326,14 @@ CRect CODDrawingViewport::GetPageRect(int nPage) const
     const int row = (nPage - 1) / columns;
     const int column = (nPage - 1) % columns;
     return CRect(page.cx * column, page.cy * row, page.cx * (column + 1), page.cy * (row + 1));
+}
+
+int CODDrawingViewport::GetLastPageToPrint() const
+{
+    for (int page = GetPageCount(); page >= 1; --page)
+        if (!m_pModel->ComponentsIn(GetPageRect(page)).empty())
+            return page;
+    return 0;
 }
 
 std::vector<const CODProperty*> CODDrawingViewport::GetDefaultProperties() const

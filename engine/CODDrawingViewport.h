@@ -32,6 +32,8 @@ public:
     static constexpr int kPercent = 100;
     // Extents carry the zoom factor in this many steps per unit.
     static constexpr int kExtentScale = 1000;
+    // Device pixels left free around what a zoom to fit shows.
+    static constexpr int kZoomToFitMargin = 10;
 
     CODDrawingViewport();
     virtual ~CODDrawingViewport();
@@ -54,6 +56,11 @@ public:
     void SetScrollPosition(const CPoint& position) { m_ptScroll = position; }
     CPoint GetScrollPosition() const { return m_ptScroll; }
 
+    // The zoom (whole percent, within the limits) and scroll position that
+    // show the union of the members' bounds, with a margin, centred in a
+    // client area of that many device pixels. False when the union is empty.
+    bool ZoomToFit(const std::vector<CODComponent*>& components, const CSize& clientSize);
+
     // Mapping mode, extents with the zoom and the scroll position as origin.
     virtual void OnPrepareDC(CDC* pDC) const;
 
@@ -68,6 +75,11 @@ public:
     // filled: row by row from its top-left, the last of each row and the last
     // row cut at its edges.
     static std::vector<CRect> FillTiles(const CRect& rect);
+
+    // Logical units in one unit of measure (code 0 to 8; inches for others).
+    static double LogicalUnitsPerUnit(int nUnit);
+    // The last page holding a component: pages after it are not printed; 0 when none does.
+    int GetLastPageToPrint() const;
 
     // Logical units; zero when the model's page settings leave no printable area.
     CSize GetPageSize() const;

@@ -19,6 +19,24 @@ std::optional<std::string> FileDialog::GetOpenFileName(
     return QtText::EncodeUtf8(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }
 
+std::optional<std::string> FileDialog::GetSaveFileName(QWidget* parent, const std::string& title,
+    const std::string& initialName, const std::string& filter, const std::string& defaultExtension)
+{
+    QFileDialog dialog(parent, QtText::Decode(title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(ToNameFilters(filter));
+    QString suffix = QtText::Decode(defaultExtension);
+    if (suffix.startsWith(QLatin1String("*.")))
+        suffix.remove(0, 2);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(QtText::Decode(initialName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QtText::EncodeUtf8(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+}
+
 QStringList FileDialog::ToNameFilters(const std::string& filter)
 {
     const QStringList parts = QtText::Decode(filter).split(QLatin1Char('|'));

@@ -16,6 +16,12 @@ public:
     static std::optional<std::string> GetOpenFileName(
         QWidget* parent, const std::string& filter, const std::string& defaultExtension);
 
+    // Asks for a file to write, starting at initialName; asks before an
+    // existing file is replaced. A name typed without extension gets
+    // defaultExtension (a leading "*." is dropped). Nothing when cancelled.
+    static std::optional<std::string> GetSaveFileName(QWidget* parent, const std::string& title,
+        const std::string& initialName, const std::string& filter, const std::string& defaultExtension);
+
     // The filter as Qt name filters, one a description. Patterns also match in upper
     // case, since files copied from Windows often carry upper-case extensions, and
     // "*.*" matches every file, as it does on Windows.

@@ -1,12 +1,12 @@
 #include "platform/HeadlessApplication.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <cstdlib>
 
 struct HeadlessApplication::Impl {
     Impl(int& argc, char** argv) : app(argc, argv) {}
-    QGuiApplication app;
+    QApplication app;
 };
 
 HeadlessApplication::HeadlessApplication(int& argc, char** argv)

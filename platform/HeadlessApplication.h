@@ -3,8 +3,9 @@
 #include <memory>
 
 // The application object that measuring and drawing need, for programs that
-// open no window (benchmarks, command-line tools). Without a platform named
-// in QT_QPA_PLATFORM it runs on the offscreen one.
+// show no window (benchmarks, command-line tools); widgets may still be made
+// and painted, as a benchmark of the chart view does. Without a platform
+// named in QT_QPA_PLATFORM it runs on the offscreen one.
 class HeadlessApplication {
 public:
     HeadlessApplication(int& argc, char** argv);

@@ -13,6 +13,7 @@ namespace {
 int g_shownCount = 0;
 bool g_unattended = false;
 std::function<void(const std::string&)> g_sink;
+std::function<MessageBox::Answer(const std::string&)> g_answerer;
 
 // A dialog needs a widget application on a real display; offscreen or without
 // one there is nobody to press OK.
@@ -65,4 +66,23 @@ void MessageBox::SetSink(std::function<void(const std::string&)> sink)
 void MessageBox::SetUnattended(bool unattended)
 {
     g_unattended = unattended;
+}
+
+MessageBox::Answer MessageBox::Ask(const std::string& text)
+{
+    if (g_answerer)
+        return g_answerer(text);
+    if (!CanShowDialog())
+        return Answer::Cancel;
+    const QMessageBox::StandardButton button = QMessageBox::question(QApplication::activeWindow(),
+        QApplication::applicationDisplayName(), QtText::Decode(text),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (button == QMessageBox::Yes)
+        return Answer::Yes;
+    return button == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+void MessageBox::SetAnswerer(std::function<Answer(const std::string&)> answerer)
+{
+    g_answerer = std::move(answerer);
 }

@@ -16,4 +16,11 @@ public:
     // the text to it (still counting) and shows nothing. Pass nullptr to remove it.
     static void SetSink(std::function<void(const std::string&)> sink);
     static void SetUnattended(bool unattended);
+
+    enum class Answer { Yes, No, Cancel };
+    // A question with Yes, No and Cancel; not an error, so not counted. Without a
+    // dialog to show (unattended, offscreen) the answerer set for tests decides,
+    // else Cancel, so nothing is lost or written unasked.
+    static Answer Ask(const std::string& text);
+    static void SetAnswerer(std::function<Answer(const std::string&)> answerer);
 };

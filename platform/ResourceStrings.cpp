@@ -1,7 +1,16 @@
 #include "platform/ResourceStrings.h"
 
+namespace {
+
+constexpr const char* kUnitNames[IDS_UNIT_POINTS - IDS_UNIT_INCHES + 1] = {
+    "Inches", "Feet", "Yards", "Miles", "Millimeters", "Centimeters", "Meters", "Kilometers", "Points"};
+
+}  // namespace
+
 std::string ResourceStrings::Load(unsigned int id)
 {
+    if (id >= IDS_UNIT_INCHES && id <= IDS_UNIT_POINTS)
+        return kUnitNames[id - IDS_UNIT_INCHES];
     switch (id) {
     case IDS_PLEASE_WAIT:
         return "Please Wait....";

@@ -11,6 +11,9 @@ enum : unsigned int {
     IDS_INDICATOR_CAPS = 59137,
     IDS_INDICATOR_NUM = 59138,
     IDS_INDICATOR_SCRL = 59139,
+    // The names of the units of measure, by code from 0.
+    IDS_UNIT_INCHES = 22118,
+    IDS_UNIT_POINTS = 22126,
 };
 
 class ResourceStrings {

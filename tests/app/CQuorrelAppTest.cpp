@@ -228,15 +228,59 @@ TEST_F(QuorrelAppTest, CommandFileRunsInTheNewChartWindow)
     app.m_strCommandFile = "batch.ini";
     app.RunCommandFileInNewChart();
     EXPECT_EQ(app.GetMainFrame()->GetMdiArea()->subWindowList().size(), 2);
-    EXPECT_EQ(QuitMessage::Posted(), 0);  // batch mode ends the program, also from the menu
+    // Batch mode ends the program also from the menu, but through the closing
+    // of the windows: the first chart asks to be saved, and a cancel keeps it.
+    EXPECT_FALSE(QuitMessage::Posted());
+    Texts questions;
+    MessageBox::SetAnswerer([&questions](const std::string& text) {
+        questions.push_back(text);
+        return MessageBox::Answer::Cancel;
+    });
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+    MessageBox::SetAnswerer(nullptr);
+    EXPECT_EQ(questions, Texts{"Save changes to Quorrel1?"});
+    ASSERT_EQ(app.GetMainFrame()->GetMdiArea()->subWindowList().size(), 1);
+    EXPECT_TRUE(app.GetMainFrame()->GetActiveView()->GetDocument().IsModified());
+    EXPECT_TRUE(app.GetMainFrame()->isVisible());
+    EXPECT_FALSE(QuitMessage::Posted());
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(QuorrelAppTest, OtherFilesCannotBeOpenedYet)
+TEST_F(QuorrelAppTest, ChartFilesOpenFromTheCommandLineAndJoinTheRecentFiles)
 {
+    {
+        CQuorrelApp app(CommandLine({}));
+        ASSERT_TRUE(app.InitInstance());
+        CQuorrelView* view = app.GetMainFrame()->GetActiveView();
+        view->GetDocument().GetModel().SetSize(300, 200);
+        ASSERT_TRUE(view->SaveDocument("chart.qrd"));
+        for (const char* name : {"a.qrd", "b.qrd", "c.qrd", "d.qrd"})
+            ASSERT_TRUE(view->SaveDocument(name));
+        view->GetDocument().SetModifiedFlag(false);
+    }
     CQuorrelApp app(CommandLine({"chart.qrd"}));
-    EXPECT_FALSE(app.InitInstance());
-    EXPECT_EQ(messages, Texts{"Failed to open document: chart.qrd"});
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.GetMainFrame()->GetMdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(app.GetMainFrame()->GetActiveView()->GetDocument().GetModel().GetSize(), CSize(300, 200));
+    EXPECT_EQ(app.GetMainFrame()->GetMdiArea()->currentSubWindow()->windowTitle(), QStringLiteral("chart.qrd"));
+    EXPECT_TRUE(messages.empty());
+    // The four newest first; saving alone does not add a file, opening does.
+    app.GetMainFrame()->OpenDocumentFile("d.qrd");
+    app.GetMainFrame()->OpenDocumentFile("c.qrd");
+    app.GetMainFrame()->OpenDocumentFile("b.qrd");
+    app.GetMainFrame()->OpenDocumentFile("a.qrd");
+    app.GetMainFrame()->OpenDocumentFile("c.qrd");
+    EXPECT_EQ(app.GetMainFrame()->GetRecentFiles(), (Texts{"c.qrd", "a.qrd", "b.qrd", "d.qrd"}));
+    ASSERT_NE(FindItem(*app.GetMainFrame(), QStringLiteral("&1 c.qrd")), nullptr);
+
+    // A file that is no chart: the message, and the window stays, empty.
+    quorrel_test::WriteFile("bad.qrd", "not a chart");
+    CChildFrame* frame = app.GetMainFrame()->OpenDocumentFile("bad.qrd");
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(messages[0].rfind("bad.qrd: ", 0), 0U);
+    EXPECT_EQ(frame->GetActiveView()->GetDocument().GetModel().GetChildCount(), 0);
+    EXPECT_EQ(app.GetMainFrame()->GetRecentFiles().front(), "c.qrd");
 }
 
 TEST(AboutDlgTest, ShowsTheBuildDate)

@@ -112,10 +112,10 @@ TEST(QuorrelProgramTest, CommandFileThatCannotBeReadFailsAndRunsNothing)
 
 TEST(QuorrelProgramTest, ReportedErrorGivesExitStatusOne)
 {
-    // Documents cannot be opened yet: the message goes to standard error on the offscreen platform.
+    // A chart file that cannot be opened ends the start: the message goes to standard error on the offscreen platform.
     const Result result = RunQuorrel("chart.qrd", "QT_QPA_PLATFORM=offscreen");
     EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("Failed to open document: chart.qrd\n"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("chart.qrd: the file cannot be opened\n"), std::string::npos) << result.err;
 }
 
 TEST(QuorrelProgramTest, WindowsNeedADisplay)

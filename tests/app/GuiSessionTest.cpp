@@ -1,0 +1,108 @@
+// A session on a real display (Xvfb): a generated chart opened from the
+// command line, zoomed with Ctrl+wheel, rulers and zoom to fit from their
+// keys, the drawing enlarged with Ctrl+Shift+Page Up, saved with Ctrl+S and
+// reopened. Screenshots go to QUORREL_TEST_PNG_DIR when it is set.
+#include "app/CMainFrame.h"
+#include "app/CQuorrelApp.h"
+#include "app/CQuorrelController.h"
+#include "app/CQuorrelView.h"
+#include "engine/CODModel.h"
+#include "platform/MessageBox.h"
+#include "tests/charts/PedigreeProject.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QScreen>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+void Shoot(QWidget& window, const std::string& name)
+{
+    QApplication::processEvents();
+    if (const char* dir = std::getenv("QUORREL_TEST_PNG_DIR"))
+        window.grab().save(QString::fromStdString(std::string(dir) + "/session-" + name + ".png"));
+}
+
+std::vector<CRect> TopLevelBounds(const CODModel& model)
+{
+    std::vector<CRect> bounds;
+    for (int i = 0; i < model.GetChildCount(); ++i)
+        bounds.push_back(model.GetChild(i)->GetBounds());
+    return bounds;
+}
+
+TEST(GuiSession, OpensZoomsScalesSavesAndReopensAGeneratedChart)
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        GTEST_SKIP() << "no display";
+    std::vector<std::string> messages;
+    MessageBox::SetSink([&messages](const std::string& text) { messages.push_back(text); });
+    {
+        CQuorrelView generator;
+        generator.GetController().RunCommandFile(pedigree::CommandFileWith(pedigree::Paul,
+            "[CHART]\nTYPE=Ancestor\n[Ancestor]\ngenerations=4\nGenerationGap=40\nLeftGap=10\nTopGap=10\n"));
+        ASSERT_TRUE(generator.SaveDocument("tree.qrd"));
+    }
+    std::vector<CRect> saved;
+    {
+        CQuorrelApp app(CommandLineInfo::Parse({"tree.qrd"}));
+        ASSERT_TRUE(app.InitInstance());
+        CMainFrame& frame = *app.GetMainFrame();
+        frame.resize(1000, 700);
+        frame.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+        CQuorrelView* view = frame.GetActiveView();
+        ASSERT_NE(view, nullptr);
+        Shoot(frame, "1-opened");
+
+        // Ctrl+wheel over the chart: 100 % -> 125 % -> 156 %.
+        const QPoint at(200, 150);
+        for (int notch = 0; notch < 2; ++notch) {
+            QWheelEvent wheel(at, view->viewport()->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, CQuorrelView::kWheelNotch),
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view->viewport(), &wheel);
+        }
+        EXPECT_EQ(view->GetViewport().GetMagnification(), CSize(156, 156));
+        QTest::mouseMove(view->viewport(), QPoint(300, 200));
+        QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier);
+        EXPECT_TRUE(view->AreRulersShown());
+        Shoot(frame, "2-zoomed-rulers");
+
+        view->GetController().OnZoomToFit();
+        EXPECT_LT(view->GetViewport().GetMagnification().cx, 1000);
+        Shoot(frame, "3-fitted");
+
+        const std::vector<CRect> before = TopLevelBounds(view->GetDocument().GetModel());
+        QTest::keyClick(&frame, Qt::Key_PageUp, Qt::ControlModifier | Qt::ShiftModifier);
+        saved = TopLevelBounds(view->GetDocument().GetModel());
+        ASSERT_EQ(saved.size(), before.size());
+        EXPECT_NE(saved, before);
+        EXPECT_TRUE(view->GetDocument().IsModified());
+        view->GetController().OnZoomToFit();
+        Shoot(frame, "4-scaled");
+
+        QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_FALSE(view->GetDocument().IsModified());
+        QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier);
+        EXPECT_FALSE(view->AreRulersShown());
+        frame.close();  // nothing to ask: the chart is saved
+        EXPECT_TRUE(frame.GetMdiArea()->subWindowList().isEmpty());
+    }
+    CQuorrelApp app(CommandLineInfo::Parse({"tree.qrd"}));
+    ASSERT_TRUE(app.InitInstance());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app.GetMainFrame()));
+    EXPECT_EQ(TopLevelBounds(app.GetMainFrame()->GetActiveView()->GetDocument().GetModel()), saved);
+    Shoot(*app.GetMainFrame(), "5-reopened");
+    EXPECT_TRUE(messages.empty());
+    MessageBox::SetSink(nullptr);
+}
+
+}  // namespace
