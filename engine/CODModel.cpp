@@ -2,6 +2,7 @@
 
 #include "engine/CArchive.h"
 #include "engine/CODEditProperties.h"
+#include "engine/CODLabelComponent.h"
 #include "engine/CODModelObserver.h"
 #include "engine/PropertyIds.h"
 #include "platform/CBrush.h"
@@ -19,6 +20,7 @@ constexpr std::uint32_t kModelSchema = 2;
 }  // namespace
 
 CODModel::CODModel()
+    : m_history([this](const CODCommand& /*command*/) { Notify(CODModelObserver::kHintComponents); })
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     Reset();
@@ -27,7 +29,9 @@ CODModel::CODModel()
 
 CODModel::~CODModel()
 {
-    // The children go while the index and the id table they may reach are still here.
+    // The children go while the index and the id table they may reach are
+    // still here, after the commands that hold some of them.
+    m_history.Clear();
     ReleaseBackground();
     RemoveAllChildren();
 }
@@ -56,6 +60,7 @@ void CODModel::ReleaseBackground()
 
 void CODModel::Reset()
 {
+    m_history.Clear();
     RemoveAllChildren();
     ReleaseBackground();
     m_rcBounds = CRect(0, 0, kDefaultCanvasSize, kDefaultCanvasSize);
@@ -211,6 +216,15 @@ void CODModel::Notify(int nHint)
 
 void CODModel::OnChildAdded(CODComponent* pChild)
 {
+    // A part taken out of a group becomes selectable again.
+    const auto* own = dynamic_cast<const CODEditProperties*>(pChild->GetProperty(OD_PROP_EDIT, false));
+    const auto* labels = dynamic_cast<const CODEditProperties*>(GetProperty(OD_PROP_MODEL_EDIT, false));
+    const int selectable = dynamic_cast<CODLabelComponent*>(pChild) && labels ? labels->IsSelectable() : 1;
+    if (own && own->IsSelectable() != selectable) {
+        CODEditProperties edit(*own);
+        edit.SetSelectable(selectable);
+        pChild->AddProperty(edit);
+    }
     m_index.Insert(pChild);
     m_bModified = true;
 }
