@@ -370,9 +370,14 @@ bool CODDrawingController::Zoom(int nPercent)
 
 bool CODDrawingController::Copy()
 {
-    const std::vector<CODComponent*> members = SelectionInModel();
+    std::vector<CODComponent*> members = SelectionInModel();
     if (members.empty())
         return false;
+    // In drawing order, so the pasted copies overlap as the originals did.
+    const std::vector<CODComponent*>& order = GetModel()->GetChildren();
+    std::sort(members.begin(), members.end(), [&order](const CODComponent* a, const CODComponent* b) {
+        return std::find(order.begin(), order.end(), a) < std::find(order.begin(), order.end(), b);
+    });
     // Copies: they carry no connections or labels tying them to the chart.
     std::vector<std::unique_ptr<CODComponent>> copies;
     for (const CODComponent* component : members)
@@ -624,7 +629,8 @@ void CODDrawingController::OnLButtonDown(unsigned nFlags, const CPoint& ptDevice
     m_ptCurrentLogical = m_ptPressLogical;
     m_ptLastDevice = ptDevice;
     const bool extend = (nFlags & MK_SHIFT) != 0;
-    m_nHandle = extend ? -1 : HandleAt(ptDevice);
+    // A handle of the primary selection resizes, with Shift in proportion.
+    m_nHandle = HandleAt(ptDevice);
     if (m_nHandle >= 0) {
         m_nState = Resizing;
         return;

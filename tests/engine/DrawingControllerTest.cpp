@@ -1,0 +1,383 @@
+#include "engine/CODDrawingController.h"
+#include "engine/CODDrawingViewport.h"
+#include "engine/CODFillProperties.h"
+#include "engine/CODModel.h"
+#include "engine/CODRectComponent.h"
+#include "platform/Clipboard.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Components = std::vector<CODComponent*>;
+using C = CODDrawingController;
+
+// Three boxes on a canvas shown at 100 % from (0, 0), snap off unless a test
+// turns it on.
+class DrawingControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_model.SetSize(4000, 3000);
+        m_viewport.SetModel(&m_model);
+        m_viewport.m_bSnapToGrid = false;
+        m_controller.SetClientSize(CSize(800, 600));
+        for (const CRect& rect : {CRect(100, 100, 200, 150), CRect(300, 120, 340, 220), CRect(500, 90, 560, 110)}) {
+            auto* shape = new CODRectComponent();
+            shape->Create(rect);
+            m_model.AddChild(shape);
+            m_boxes.push_back(shape);
+        }
+        m_controller.m_onRepaint = [this](const CRect& rect) { m_repaints.push_back(rect); };
+    }
+
+    void Click(const CPoint& point, unsigned nFlags = 0)
+    {
+        m_controller.OnLButtonDown(nFlags, point);
+        m_controller.OnLButtonUp(nFlags, point);
+    }
+
+    void Drag(const CPoint& from, const CPoint& to, unsigned nFlags = 0)
+    {
+        m_controller.OnLButtonDown(nFlags, from);
+        m_controller.OnMouseMove(nFlags | MK_LBUTTON, CPoint((from.x + to.x) / 2, (from.y + to.y) / 2));
+        m_controller.OnMouseMove(nFlags | MK_LBUTTON, to);
+        m_controller.OnLButtonUp(nFlags, to);
+    }
+
+    std::vector<CRect> Bounds() const
+    {
+        std::vector<CRect> bounds;
+        for (const CODComponent* box : m_boxes)
+            bounds.push_back(box->GetBounds());
+        return bounds;
+    }
+
+    const Components& Selection() const { return m_controller.GetSelection(); }
+    int UndoCount() const { return m_model.GetHistory().GetUndoCount(); }
+
+    CODModel m_model;
+    CODDrawingViewport m_viewport;
+    CODDrawingController m_controller{&m_viewport};
+    Components m_boxes;
+    std::vector<CRect> m_repaints;
+};
+
+TEST_F(DrawingControllerTest, ClickShiftClickAndRubberBandSelect)
+{
+    Click(CPoint(150, 125));
+    EXPECT_EQ(Selection(), Components{m_boxes[0]});
+    Click(CPoint(320, 200), MK_SHIFT);
+    EXPECT_EQ(Selection(), (Components{m_boxes[0], m_boxes[1]}));
+    Click(CPoint(150, 125), MK_SHIFT);
+    EXPECT_EQ(Selection(), Components{m_boxes[1]});
+    Click(CPoint(700, 500));
+    EXPECT_TRUE(Selection().empty());
+    // Only what lies wholly inside the band; Shift adds to what was selected.
+    Drag(CPoint(90, 80), CPoint(350, 230));
+    EXPECT_EQ(Selection(), (Components{m_boxes[0], m_boxes[1]}));
+    Drag(CPoint(90, 80), CPoint(530, 230), MK_SHIFT);
+    EXPECT_EQ(Selection().size(), 2U);
+    Drag(CPoint(480, 80), CPoint(570, 120), MK_SHIFT);
+    EXPECT_EQ(Selection(), (Components{m_boxes[0], m_boxes[1], m_boxes[2]}));
+    EXPECT_EQ(UndoCount(), 0);
+    EXPECT_FALSE(m_repaints.empty());
+
+    Click(CPoint(700, 500));
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_SELECT_ALL));
+    EXPECT_EQ(Selection(), m_boxes);
+}
+
+TEST_F(DrawingControllerTest, ClicksAreMappedThroughTheZoomAndScroll)
+{
+    ASSERT_TRUE(m_viewport.SetMagnification(200, 200));
+    m_viewport.SetScrollPosition(CPoint(50, 50));
+    // Device (200, 150) is logical (150, 125) at 200 % from (50, 50).
+    Click(CPoint(200, 150));
+    EXPECT_EQ(Selection(), Components{m_boxes[0]});
+    EXPECT_EQ(m_controller.DeviceToLogical(CPoint(200, 150)), CPoint(150, 125));
+}
+
+TEST_F(DrawingControllerTest, DraggingIsOneMoveCommandThatUndoReverts)
+{
+    const std::vector<CRect> before = Bounds();
+    Drag(CPoint(150, 125), CPoint(187, 104));
+    EXPECT_EQ(UndoCount(), 1);
+    EXPECT_EQ(m_boxes[0]->GetBounds(), CRect(137, 79, 237, 129));
+    EXPECT_EQ(m_model.GetHistory().GetUndoCommand()->GetDescription(), "Move Command: x = 37  y = -21");
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_UNDO));
+    EXPECT_EQ(Bounds(), before);
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_REDO));
+    EXPECT_EQ(m_boxes[0]->GetBounds(), CRect(137, 79, 237, 129));
+
+    // With snap the top-left lands on the grid (0.125 inch: 12 units).
+    m_viewport.m_bSnapToGrid = true;
+    Drag(CPoint(150, 100), CPoint(170, 130));
+    EXPECT_EQ(m_boxes[0]->GetBounds().TopLeft(), CPoint(156, 108));
+    // A click that does not move does nothing to undo.
+    Click(CPoint(180, 120));
+    EXPECT_EQ(UndoCount(), 2);
+    // Escape drops a drag.
+    m_controller.OnLButtonDown(0, CPoint(180, 120));
+    m_controller.OnMouseMove(MK_LBUTTON, CPoint(400, 400));
+    EXPECT_FALSE(m_controller.GetTrackingRects().empty());
+    EXPECT_TRUE(m_controller.OnKeyDown(VK_ESCAPE, 0));
+    m_controller.OnLButtonUp(0, CPoint(400, 400));
+    EXPECT_EQ(UndoCount(), 2);
+}
+
+TEST_F(DrawingControllerTest, DraggingAHandleIsOneScaleCommand)
+{
+    Click(CPoint(150, 125));
+    // The bottom-right handle; the top-left corner stays.
+    Drag(CPoint(200, 150), CPoint(250, 200));
+    EXPECT_EQ(UndoCount(), 1);
+    EXPECT_EQ(m_boxes[0]->GetBounds(), CRect(100, 100, 250, 200));
+    EXPECT_EQ(m_model.GetHistory().GetUndoCommand()->GetDescription(),
+              "Scale Command: x = 150.0%  y = 200.0%  ref point = 0");
+    m_controller.OnCommand(C::ID_EDIT_UNDO);
+    // The left-middle handle with Shift keeps the proportions about the right middle.
+    Drag(CPoint(100, 125), CPoint(0, 125), MK_SHIFT);
+    EXPECT_EQ(m_boxes[0]->GetBounds(), CRect(0, 75, 200, 175));
+    EXPECT_EQ(Selection(), Components{m_boxes[0]});
+}
+
+TEST_F(DrawingControllerTest, NudgeMovesByOneAndByFiveWithShift)
+{
+    Click(CPoint(150, 125));
+    struct Case {
+        bool key;
+        unsigned code;
+        unsigned flags;
+        CPoint offset;
+    };
+    const Case cases[] = {
+        {true, VK_RIGHT, 0, {1, 0}}, {true, VK_LEFT, MK_SHIFT, {-5, 0}}, {true, VK_DOWN, MK_SHIFT, {0, 5}},
+        {true, VK_UP, 0, {0, -1}}, {false, C::ID_OD_NUDGE_UP, MK_SHIFT, {0, -5}},
+        {false, C::ID_OD_NUDGE_RIGHT, 0, {1, 0}}, {false, C::ID_OD_NUDGE_DOWN, 0, {0, 1}},
+        {false, C::ID_OD_NUDGE_LEFT, MK_SHIFT, {-5, 0}},
+    };
+    for (const Case& c : cases) {
+        const CPoint before = m_boxes[0]->GetBounds().TopLeft();
+        unsigned held = c.flags;
+        m_controller.m_onGetKeyFlags = [&held] { return held; };
+        const bool handled = c.key ? m_controller.OnKeyDown(c.code, c.flags) : m_controller.OnCommand(int(c.code));
+        EXPECT_TRUE(handled) << c.code;
+        EXPECT_EQ(m_boxes[0]->GetBounds().TopLeft(), CPoint(before.x + c.offset.x, before.y + c.offset.y)) << c.code;
+    }
+    EXPECT_EQ(UndoCount(), 8);
+}
+
+TEST_F(DrawingControllerTest, AlignSpaceAndSameSizeOnThreeBoxes)
+{
+    struct Case {
+        int id;
+        std::vector<CRect> after;
+    };
+    // The primary selection (last selected) is the middle box.
+    const Case cases[] = {
+        {C::ID_OD_ALIGN_LEFT, {CRect(300, 100, 400, 150), CRect(300, 120, 340, 220), CRect(300, 90, 360, 110)}},
+        {C::ID_OD_ALIGN_RIGHT, {CRect(240, 100, 340, 150), CRect(300, 120, 340, 220), CRect(280, 90, 340, 110)}},
+        {C::ID_OD_ALIGN_MIDDLE, {CRect(100, 145, 200, 195), CRect(300, 120, 340, 220), CRect(500, 160, 560, 180)}},
+        {C::ID_OD_ALIGN_TOP, {CRect(100, 120, 200, 170), CRect(300, 120, 340, 220), CRect(500, 120, 560, 140)}},
+        // Free width 460 - 200 = 260 in two gaps of 130.
+        {C::ID_OD_SPACE_ACROSS, {CRect(100, 100, 200, 150), CRect(330, 120, 370, 220), CRect(500, 90, 560, 110)}},
+        // Tops 90, 100, 120; free height 130 - 170 = -40: they overlap by 20 twice.
+        {C::ID_OD_SPACE_DOWN, {CRect(100, 90, 200, 140), CRect(300, 120, 340, 220), CRect(500, 90, 560, 110)}},
+        {C::ID_OD_SAME_WIDTH, {CRect(100, 100, 140, 150), CRect(300, 120, 340, 220), CRect(500, 90, 540, 110)}},
+        {C::ID_OD_SAME_HEIGHT, {CRect(100, 100, 200, 200), CRect(300, 120, 340, 220), CRect(500, 90, 560, 190)}},
+        {C::ID_OD_SAME_SIZE, {CRect(100, 100, 140, 200), CRect(300, 120, 340, 220), CRect(500, 90, 540, 190)}},
+    };
+    const std::vector<CRect> before = Bounds();
+    for (const Case& c : cases) {
+        m_controller.SetSelection({m_boxes[0], m_boxes[2], m_boxes[1]});
+        ASSERT_TRUE(m_controller.OnCommand(c.id)) << c.id;
+        EXPECT_EQ(Bounds(), c.after) << c.id;
+        EXPECT_EQ(UndoCount(), 1) << c.id;
+        ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_UNDO));
+        EXPECT_EQ(Bounds(), before) << c.id;
+        m_model.GetHistory().Clear();
+    }
+}
+
+TEST_F(DrawingControllerTest, RotateAndFlipTheSelection)
+{
+    m_controller.SetSelection({m_boxes[1]});
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_OD_ROTATE_RIGHT));
+    EXPECT_EQ(m_boxes[1]->GetBounds(), CRect(270, 150, 370, 190));
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_OD_ROTATE_LEFT));
+    EXPECT_EQ(m_boxes[1]->GetBounds(), CRect(300, 120, 340, 220));
+    EXPECT_EQ(m_model.GetHistory().GetUndoCommand()->GetDescription(),
+              "Rotate Command: angle = -90.0  aspect ratio = 1:1");
+    // Flipping keeps the bounds and mirrors the geometry.
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_OD_FLIP_VERTICAL));
+    EXPECT_EQ(m_boxes[1]->GetBounds(), CRect(300, 120, 340, 220));
+    EXPECT_FLOAT_EQ(m_boxes[1]->GetTransform()->m11, -1.0F);
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_OD_FLIP_HORIZONTAL));
+    EXPECT_FLOAT_EQ(m_boxes[1]->GetTransform()->m22, -1.0F);
+    EXPECT_EQ(m_model.GetHistory().GetUndoCommand()->GetDescription(),
+              "Scale Command: x = 100.0%  y = -100.0%  ref point = 8");
+    EXPECT_EQ(UndoCount(), 4);
+}
+
+TEST_F(DrawingControllerTest, GroupUngroupDeleteAndOrderThroughTheMenu)
+{
+    const Components order = m_model.GetChildren();
+    m_controller.SetSelection({m_boxes[0], m_boxes[1]});
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_OD_GROUP));
+    ASSERT_EQ(Selection().size(), 1U);
+    CODComponent* group = Selection()[0];
+    EXPECT_EQ(m_model.GetChildren(), (Components{group, m_boxes[2]}));
+    EXPECT_TRUE(m_controller.IsCommandEnabled(C::ID_OD_UNGROUP));
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_OD_UNGROUP));
+    EXPECT_EQ(Selection(), (Components{m_boxes[0], m_boxes[1]}));
+    EXPECT_EQ(m_model.GetChildren(), order);
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_UNDO));
+    // The group left the model on undo, so it is no longer selected.
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_UNDO));
+    EXPECT_EQ(m_model.GetChildren(), order);
+
+    m_controller.SetSelection({m_boxes[0]});
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_OD_BRING_TO_FRONT));
+    EXPECT_EQ(m_model.GetChildren(), (Components{m_boxes[1], m_boxes[2], m_boxes[0]}));
+    m_controller.OnCommand(C::ID_EDIT_UNDO);
+
+    m_controller.SetSelection({m_boxes[1]});
+    EXPECT_TRUE(m_controller.OnKeyDown(VK_DELETE, 0));
+    EXPECT_EQ(m_model.GetChildren(), (Components{m_boxes[0], m_boxes[2]}));
+    EXPECT_TRUE(Selection().empty());
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_UNDO));
+    EXPECT_EQ(m_model.GetChildren(), order);
+}
+
+TEST_F(DrawingControllerTest, CutAndPasteGiveBackTheComponents)
+{
+    Clipboard::Empty();
+    EXPECT_FALSE(m_controller.IsCommandEnabled(C::ID_EDIT_PASTE));
+    CODFillProperties fill;
+    fill.SetColor(RGB(10, 20, 30));
+    m_boxes[2]->AddProperty(fill);
+    m_controller.SetSelection({m_boxes[2], m_boxes[0]});
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_CUT));
+    EXPECT_EQ(m_model.GetChildren(), Components{m_boxes[1]});
+    ASSERT_TRUE(m_controller.IsCommandEnabled(C::ID_EDIT_PASTE));
+
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_PASTE));
+    const Components& children = m_model.GetChildren();
+    ASSERT_EQ(children.size(), 3U);
+    // Copies of the two, in drawing order, where they were, now selected.
+    EXPECT_EQ(children[1]->GetBounds(), CRect(100, 100, 200, 150));
+    EXPECT_EQ(children[2]->GetBounds(), CRect(500, 90, 560, 110));
+    EXPECT_EQ(Selection(), (Components{children[1], children[2]}));
+    COLORREF colour = 0;
+    children[2]->GetProperty(OD_PROP_FILL)->GetValue(OD_FILL_COLOR, colour);
+    EXPECT_EQ(colour, RGB(10, 20, 30));
+    EXPECT_NE(children[1]->GetId(), children[2]->GetId());
+    // Paste again: more copies; undo takes them out.
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_PASTE));
+    EXPECT_EQ(m_model.GetChildCount(), 5);
+    ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_UNDO));
+    EXPECT_EQ(m_model.GetChildCount(), 3);
+
+    // Bytes that are no components are refused.
+    Clipboard::SetData(C::kClipboardFormat, {1, 0, 0, 0, 0xFF, 0xFF});
+    EXPECT_FALSE(m_controller.OnCommand(C::ID_EDIT_PASTE));
+    EXPECT_EQ(m_model.GetChildCount(), 3);
+    Clipboard::Empty();
+}
+
+TEST_F(DrawingControllerTest, CommandsAreEnabledByTheSelection)
+{
+    const int selectionCommands[] = {C::ID_EDIT_CLEAR, C::ID_EDIT_CUT, C::ID_EDIT_COPY, C::ID_OD_BRING_TO_FRONT,
+        C::ID_OD_SEND_BACKWARD, C::ID_OD_NUDGE_UP, C::ID_OD_ALIGN_TOP, C::ID_OD_SPACE_ACROSS, C::ID_OD_SAME_SIZE,
+        C::ID_OD_ROTATE_LEFT, C::ID_OD_FLIP_VERTICAL, C::ID_OD_PROPERTIES};
+    for (int id : selectionCommands) {
+        m_controller.SetSelection({});
+        EXPECT_FALSE(m_controller.IsCommandEnabled(id)) << id;
+        EXPECT_FALSE(m_controller.OnCommand(id)) << id;
+        m_controller.SetSelection({m_boxes[0]});
+        EXPECT_TRUE(m_controller.IsCommandEnabled(id)) << id;
+    }
+    EXPECT_FALSE(m_controller.IsCommandEnabled(C::ID_OD_GROUP));
+    EXPECT_FALSE(m_controller.IsCommandEnabled(C::ID_OD_UNGROUP));
+    m_controller.SetSelection({m_boxes[0], m_boxes[1]});
+    EXPECT_TRUE(m_controller.IsCommandEnabled(C::ID_OD_GROUP));
+    EXPECT_FALSE(m_controller.IsCommandEnabled(C::ID_EDIT_UNDO));
+    EXPECT_FALSE(m_controller.IsCommandEnabled(C::ID_EDIT_REDO));
+    m_controller.OnCommand(C::ID_OD_NUDGE_UP);
+    EXPECT_TRUE(m_controller.IsCommandEnabled(C::ID_EDIT_UNDO));
+    // The zooms and switches need no selection.
+    m_controller.SetSelection({});
+    EXPECT_TRUE(m_controller.IsCommandEnabled(C::ID_OD_ZOOM_50));
+    EXPECT_TRUE(m_controller.IsCommandEnabled(C::ID_OD_GRID));
+    CODDrawingViewport empty;
+    CODDrawingController unattached(&empty);
+    EXPECT_FALSE(unattached.IsCommandEnabled(C::ID_OD_GRID));
+}
+
+TEST_F(DrawingControllerTest, ZoomAndSwitchCommandsAreCheckedByTheirState)
+{
+    struct Case {
+        int id;
+        int percent;
+    };
+    for (const Case& c : {Case{C::ID_OD_ZOOM_200, 200}, Case{C::ID_OD_ZOOM_50, 50}, Case{C::ID_OD_ZOOM_75, 75},
+             Case{C::ID_OD_ZOOM_100, 100}, Case{C::ID_OD_ZOOM_NORMAL, 100}}) {
+        ASSERT_TRUE(m_controller.OnCommand(c.id));
+        EXPECT_EQ(m_viewport.GetMagnification(), CSize(c.percent, c.percent));
+        EXPECT_TRUE(m_controller.IsCommandChecked(c.id)) << c.id;
+    }
+    EXPECT_FALSE(m_controller.IsCommandChecked(C::ID_OD_ZOOM_200));
+    m_viewport.SetMagnification(100, 200);
+    EXPECT_FALSE(m_controller.IsCommandChecked(C::ID_OD_ZOOM_100));
+
+    struct Switch {
+        int id;
+        bool CODDrawingViewport::*flag;
+    };
+    for (const Switch& s : {Switch{C::ID_OD_GRID, &CODDrawingViewport::m_bGridVisible},
+             Switch{C::ID_OD_PAGE_BOUNDS, &CODDrawingViewport::m_bPagesVisible},
+             Switch{C::ID_OD_SNAP_TO_GRID, &CODDrawingViewport::m_bSnapToGrid},
+             Switch{C::ID_OD_ANGLE_SNAP, &CODDrawingViewport::m_bAngleSnap}}) {
+        const bool was = m_viewport.*s.flag;
+        EXPECT_EQ(m_controller.IsCommandChecked(s.id), was);
+        ASSERT_TRUE(m_controller.OnCommand(s.id));
+        EXPECT_EQ(m_viewport.*s.flag, !was) << s.id;
+        EXPECT_EQ(m_controller.IsCommandChecked(s.id), !was);
+    }
+}
+
+TEST_F(DrawingControllerTest, AutoScrollRunsTheTimerNearTheEdgesWhileDragging)
+{
+    const std::pair<CPoint, bool> margins[] = {
+        {{400, 300}, false}, {{29, 300}, true}, {{30, 300}, false}, {{400, 0}, true}, {{770, 300}, true},
+        {{769, 569}, false}, {{400, 570}, true}, {{-1, 300}, false}, {{800, 300}, false},
+    };
+    for (const auto& [point, inside] : margins)
+        EXPECT_EQ(m_controller.IsInAutoScrollMargin(point), inside) << point.x << "," << point.y;
+
+    std::vector<std::pair<int, int>> started;
+    std::vector<int> stopped;
+    m_controller.m_onStartTimer = [&started](int nId, int nMs) { started.emplace_back(nId, nMs); };
+    m_controller.m_onStopTimer = [&stopped](int nId) { stopped.push_back(nId); };
+    // Not while the mouse only passes by.
+    m_controller.OnMouseMove(0, CPoint(10, 300));
+    EXPECT_TRUE(started.empty());
+
+    m_controller.OnLButtonDown(0, CPoint(150, 125));
+    m_controller.OnMouseMove(MK_LBUTTON, CPoint(790, 300));
+    m_controller.OnMouseMove(MK_LBUTTON, CPoint(785, 300));
+    EXPECT_EQ(started, (std::vector<std::pair<int, int>>{{1001, 100}}));
+    m_controller.OnTimer(C::kAutoScrollTimer);
+    EXPECT_EQ(m_viewport.GetScrollPosition(), CPoint(C::kAutoScrollStep, 0));
+    m_controller.OnMouseMove(MK_LBUTTON, CPoint(400, 300));
+    EXPECT_EQ(stopped, std::vector<int>{1001});
+    m_controller.OnLButtonUp(0, CPoint(400, 300));
+    // The view scrolled under the drag: the box went with the mouse.
+    EXPECT_EQ(m_boxes[0]->GetBounds(), CRect(370, 275, 470, 325));
+}
+
+}  // namespace
