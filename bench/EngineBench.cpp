@@ -76,6 +76,16 @@ double Time(const char* name, int count, const std::function<void()>& phase)
     return seconds;
 }
 
+// Draws into a new 24-bit DIB section; returns the bitmap it replaced.
+HBITMAP SelectSection(CDC& dc, int nWidth, int nHeight)
+{
+    BITMAPINFOHEADER header;
+    header.biWidth = nWidth;
+    header.biHeight = nHeight;
+    header.biBitCount = 24;
+    return dc.SelectObject(CBitmap::CreateDIBSection(&dc, header));
+}
+
 CRect Slot(int i)
 {
     const int left = (i % kColumns) * (kBoxWidth + 4);
@@ -246,12 +256,7 @@ void DragBench(CDC& measure)
     controller.m_onRepaint = [&damaged](const CRect& rect) { damaged.push_back(rect); };
 
     CDC screen;
-    BITMAPINFOHEADER header;
-    header.biWidth = kWindowWidth;
-    header.biHeight = kWindowHeight;
-    header.biBitCount = 24;
-    const HBITMAP section = CBitmap::CreateDIBSection(&screen, header);
-    const HBITMAP previous = screen.SelectObject(section);
+    const HBITMAP previous = SelectSection(screen, kWindowWidth, kWindowHeight);
     const auto paint = [&] {
         for (const CRect& rect : damaged) {
             viewport.OnPrepareDC(&screen);
@@ -308,12 +313,7 @@ int main(int argc, char** argv)
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultCount;
 
     CDC dc;
-    BITMAPINFOHEADER header;
-    header.biWidth = kCanvasSize;
-    header.biHeight = kCanvasSize;
-    header.biBitCount = 24;
-    const HBITMAP section = CBitmap::CreateDIBSection(&dc, header);
-    const HBITMAP previous = dc.SelectObject(section);
+    const HBITMAP previous = SelectSection(dc, kCanvasSize, kCanvasSize);
 
     std::vector<std::unique_ptr<CODTextComponent>> texts;
     texts.reserve(static_cast<std::size_t>(count));

@@ -2,6 +2,7 @@
 
 #include "engine/CODComponent.h"
 #include "engine/CODModel.h"
+#include "engine/ODHelpers.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -36,17 +37,7 @@ CODCommand::~CODCommand()
 
 CRect CODCommand::GetComponentsBounds() const
 {
-    // Lines lying flat have empty bounds and still need repainting.
-    CRect bounds;
-    bool first = true;
-    for (const CODComponent* component : m_components) {
-        const CRect b = component->GetBounds();
-        bounds = first ? b
-                       : CRect(std::min(bounds.left, b.left), std::min(bounds.top, b.top),
-                               std::max(bounds.right, b.right), std::max(bounds.bottom, b.bottom));
-        first = false;
-    }
-    return bounds;
+    return BoundsUnion(m_components);
 }
 
 std::string CODCommand::Describe(const char* format, ...)

@@ -17,6 +17,7 @@
 #include "engine/CODScaleCommand.h"
 #include "engine/CODSymbolComponent.h"
 #include "engine/CODUngroupCommand.h"
+#include "engine/ODHelpers.h"
 #include "engine/PropertyIds.h"
 #include "platform/CBrush.h"
 #include "platform/CDC.h"
@@ -43,26 +44,6 @@ bool IsSelectable(const CODComponent* pComponent)
     return pComponent->IsVisible() && (!edit || edit->IsSelectable());
 }
 
-// The union of the bounds, degenerate ones (flat lines) included.
-CRect BoundsOf(const std::vector<CODComponent*>& components)
-{
-    CRect bounds;
-    bool first = true;
-    for (const CODComponent* component : components) {
-        const CRect b = component->GetBounds();
-        bounds = first ? b
-                       : CRect(std::min(bounds.left, b.left), std::min(bounds.top, b.top),
-                               std::max(bounds.right, b.right), std::max(bounds.bottom, b.bottom));
-        first = false;
-    }
-    return bounds;
-}
-
-CRect Enclosing(const CRect& a, const CRect& b)
-{
-    return CRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                 std::max(a.bottom, b.bottom));
-}
 
 CRect Normalized(const CPoint& a, const CPoint& b)
 {
@@ -121,13 +102,13 @@ const std::vector<CODComponent*>& CODDrawingController::GetSelection() const
 void CODDrawingController::SetSelection(const std::vector<CODComponent*>& selection)
 {
     // Handles are drawn around the old and the new members.
-    const CRect before = BoundsOf(GetSelection());
+    const CRect before = BoundsUnion(GetSelection());
     const bool hadSelection = !GetSelection().empty();
     m_pViewport->SetSelection(selection);
     if (hadSelection)
         Repaint(before);
     if (!selection.empty())
-        Repaint(BoundsOf(selection));
+        Repaint(BoundsUnion(selection));
 }
 
 void CODDrawingController::SelectAll()
@@ -226,7 +207,7 @@ bool CODDrawingController::RotateComponents(const std::vector<CODComponent*>& co
     if (components.empty() || nAngle == 0)
         return false;
     return Execute(
-        std::make_unique<CODRotateCommand>(GetModel(), components, nAngle, BoundsOf(components).CenterPoint()));
+        std::make_unique<CODRotateCommand>(GetModel(), components, nAngle, BoundsUnion(components).CenterPoint()));
 }
 
 bool CODDrawingController::ScaleComponents(const std::vector<CODComponent*>& components, float sx, float sy,
@@ -507,32 +488,51 @@ bool CODDrawingController::OnCommand(int nId)
         return ScaleComponents(members, -1, 1, CODScaleCommand::kCentre);
     case ID_OD_FLIP_HORIZONTAL:
         return ScaleComponents(members, 1, -1, CODScaleCommand::kCentre);
+    default:
+        break;
+    }
+    if (const int percent = ZoomPercent(nId))
+        return Zoom(percent);
+    if (bool* flag = Switch(nId)) {
+        *flag = !*flag;
+        // Grid and page bounds show; the snaps only change what the mouse does.
+        Repaint(CRect());
+        return true;
+    }
+    // The property sheet is the window's.
+    return false;
+}
+
+int CODDrawingController::ZoomPercent(int nId)
+{
+    switch (nId) {
     case ID_OD_ZOOM_100:
     case ID_OD_ZOOM_NORMAL:
-        return Zoom(kPercent);
+        return kPercent;
     case ID_OD_ZOOM_200:
-        return Zoom(kZoomDouble);
+        return kZoomDouble;
     case ID_OD_ZOOM_50:
-        return Zoom(kZoomHalf);
+        return kZoomHalf;
     case ID_OD_ZOOM_75:
-        return Zoom(kZoomThreeQuarters);
-    case ID_OD_GRID:
-        m_pViewport->m_bGridVisible = !m_pViewport->m_bGridVisible;
-        Repaint(CRect());
-        return true;
-    case ID_OD_PAGE_BOUNDS:
-        m_pViewport->m_bPagesVisible = !m_pViewport->m_bPagesVisible;
-        Repaint(CRect());
-        return true;
-    case ID_OD_SNAP_TO_GRID:
-        m_pViewport->m_bSnapToGrid = !m_pViewport->m_bSnapToGrid;
-        return true;
-    case ID_OD_ANGLE_SNAP:
-        m_pViewport->m_bAngleSnap = !m_pViewport->m_bAngleSnap;
-        return true;
+        return kZoomThreeQuarters;
     default:
-        // The property sheet is the window's.
-        return false;
+        return 0;
+    }
+}
+
+bool* CODDrawingController::Switch(int nId) const
+{
+    switch (nId) {
+    case ID_OD_GRID:
+        return &m_pViewport->m_bGridVisible;
+    case ID_OD_PAGE_BOUNDS:
+        return &m_pViewport->m_bPagesVisible;
+    case ID_OD_SNAP_TO_GRID:
+        return &m_pViewport->m_bSnapToGrid;
+    case ID_OD_ANGLE_SNAP:
+        return &m_pViewport->m_bAngleSnap;
+    default:
+        return nullptr;
     }
 }
 
@@ -591,31 +591,10 @@ bool CODDrawingController::IsCommandEnabled(int nId) const
 
 bool CODDrawingController::IsCommandChecked(int nId) const
 {
-    const CSize magnification = m_pViewport->GetMagnification();
-    const auto zoomed = [&magnification](int nPercent) {
-        return magnification.cx == nPercent && magnification.cy == nPercent;
-    };
-    switch (nId) {
-    case ID_OD_ZOOM_100:
-    case ID_OD_ZOOM_NORMAL:
-        return zoomed(kPercent);
-    case ID_OD_ZOOM_200:
-        return zoomed(kZoomDouble);
-    case ID_OD_ZOOM_50:
-        return zoomed(kZoomHalf);
-    case ID_OD_ZOOM_75:
-        return zoomed(kZoomThreeQuarters);
-    case ID_OD_GRID:
-        return m_pViewport->m_bGridVisible;
-    case ID_OD_PAGE_BOUNDS:
-        return m_pViewport->m_bPagesVisible;
-    case ID_OD_SNAP_TO_GRID:
-        return m_pViewport->m_bSnapToGrid;
-    case ID_OD_ANGLE_SNAP:
-        return m_pViewport->m_bAngleSnap;
-    default:
-        return false;
-    }
+    if (const int percent = ZoomPercent(nId))
+        return m_pViewport->GetMagnification() == CSize(percent, percent);
+    const bool* flag = Switch(nId);
+    return flag && *flag;
 }
 
 // Mouse and keyboard

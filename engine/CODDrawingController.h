@@ -197,6 +197,10 @@ private:
     bool DeleteSelection();
     bool Zoom(int nPercent);
     bool HasGroupSelected() const;
+    // The magnification a zoom command sets (0 for other ids), and the
+    // viewport switch a toggle command flips (none for other ids).
+    static int ZoomPercent(int nId);
+    bool* Switch(int nId) const;
 
     CODDrawingViewport* m_pViewport;
     int m_nState = Idle;

@@ -4,6 +4,7 @@
 #include "engine/CODEditProperties.h"
 #include "engine/CODLabelComponent.h"
 #include "engine/CODModelObserver.h"
+#include "engine/ODHelpers.h"
 #include "engine/PropertyIds.h"
 #include "platform/CBrush.h"
 #include "platform/CDC.h"
@@ -178,16 +179,7 @@ bool CODModel::IsInsideCanvas(const CPoint& point, const CODComponent* pComponen
 
 CRect CODModel::GetComponentsBounds() const
 {
-    CRect bounds;
-    bool first = true;
-    for (const CODComponent* child : m_children) {
-        const CRect b = child->GetBounds();
-        bounds = first ? b
-                       : CRect(std::min(bounds.left, b.left), std::min(bounds.top, b.top),
-                               std::max(bounds.right, b.right), std::max(bounds.bottom, b.bottom));
-        first = false;
-    }
-    return bounds;
+    return BoundsUnion(m_children);
 }
 
 CODComponent* CODModel::FindById(std::uint32_t nId) const
