@@ -3,21 +3,28 @@
 #include "engine/CArchive.h"
 #include "engine/CArchiveException.h"
 #include "engine/CODAlignCommand.h"
+#include "engine/CODClosedCurveComponent.h"
 #include "engine/CODComponent.h"
 #include "engine/CODDeleteCommand.h"
 #include "engine/CODDrawingViewport.h"
 #include "engine/CODEditProperties.h"
+#include "engine/CODEllipseComponent.h"
 #include "engine/CODGroupCommand.h"
 #include "engine/CODInsertCommand.h"
+#include "engine/CODLineComponent.h"
 #include "engine/CODMacroCommand.h"
 #include "engine/CODModel.h"
 #include "engine/CODMoveCommand.h"
 #include "engine/CODOrderCommand.h"
+#include "engine/CODPolygonComponent.h"
+#include "engine/CODRectComponent.h"
 #include "engine/CODRotateCommand.h"
 #include "engine/CODScaleCommand.h"
 #include "engine/CODSymbolComponent.h"
+#include "engine/CODTextComponent.h"
 #include "engine/CODUngroupCommand.h"
 #include "engine/ODHelpers.h"
+#include "engine/ODShapes.h"
 #include "engine/PropertyIds.h"
 #include "platform/CBrush.h"
 #include "platform/CDC.h"
@@ -607,6 +614,18 @@ void CODDrawingController::OnLButtonDown(unsigned nFlags, const CPoint& ptDevice
     m_ptPressLogical = DeviceToLogical(ptDevice);
     m_ptCurrentLogical = m_ptPressLogical;
     m_ptLastDevice = ptDevice;
+    if (m_tool != Tool::Select) {
+        if (m_nState != Drawing) {
+            SetSelection({});
+            const POINT first = PlacePoint(ptDevice);
+            m_points = {first, first};
+            m_nState = Drawing;
+        } else if (!IsDraggedShape()) {
+            m_points.back() = PlacePoint(ptDevice);
+            m_points.push_back(m_points.back());
+        }
+        return;
+    }
     const bool extend = (nFlags & MK_SHIFT) != 0;
     // A handle of the primary selection resizes, with Shift in proportion.
     m_nHandle = HandleAt(ptDevice);
@@ -666,6 +685,8 @@ void CODDrawingController::TrackTo(unsigned nFlags, const CPoint& ptDevice)
     m_nDragFlags = nFlags;
     m_ptLastDevice = ptDevice;
     m_ptCurrentLogical = DeviceToLogical(ptDevice);
+    if (m_nState == Drawing)
+        m_points.back() = PlacePoint(ptDevice);
     for (const CRect& rect : before)
         Repaint(rect);
     for (const CRect& rect : GetTrackingRects())
@@ -677,14 +698,122 @@ void CODDrawingController::OnLButtonUp(unsigned nFlags, const CPoint& ptDevice)
     if (m_nState == Idle)
         return;
     TrackTo(nFlags, ptDevice);
-    EndDrag(true);
+    if (m_nState != Drawing)
+        EndDrag(true);
+    else if (IsDraggedShape())
+        FinishDrawing();
 }
 
 void CODDrawingController::OnLButtonDblClk(unsigned nFlags, const CPoint& ptDevice)
 {
+    if (m_nState == Drawing) {
+        // The press before the double click placed the last point already.
+        m_points.back() = PlacePoint(ptDevice);
+        FinishDrawing();
+        return;
+    }
     // The engine edits nothing in place: a double click selects like a click.
     OnLButtonDown(nFlags, ptDevice);
     OnLButtonUp(nFlags, ptDevice);
+}
+
+void CODDrawingController::SetTool(Tool tool)
+{
+    if (m_nState != Idle)
+        EndDrag(false);
+    m_tool = tool;
+}
+
+bool CODDrawingController::IsDraggedShape() const
+{
+    return m_tool == Tool::Line || m_tool == Tool::Rectangle || m_tool == Tool::Ellipse || m_tool == Tool::Text;
+}
+
+CPoint CODDrawingController::PlacePoint(const CPoint& ptDevice) const
+{
+    CPoint point = DeviceToLogical(ptDevice);
+    if (m_pViewport->m_bSnapToGrid)
+        point = m_pViewport->SnapToGrid(point);
+    const bool segments = m_tool == Tool::Line || m_tool == Tool::Polyline || m_tool == Tool::Polygon;
+    if (segments && m_pViewport->m_bAngleSnap && m_points.size() >= 2)
+        point = SnapAngle(m_points[m_points.size() - 2], point, kAngleSnapStep);
+    return point;
+}
+
+std::unique_ptr<CODComponent> CODDrawingController::MakeShape() const
+{
+    // Points placed twice in a row (the press and the double click) count once.
+    std::vector<POINT> points;
+    for (const POINT& point : m_points)
+        if (points.empty() || points.back().x != point.x || points.back().y != point.y)
+            points.push_back(point);
+    const auto count = static_cast<int>(points.size());
+    const CRect box = m_points.size() >= 2 ? Normalized(m_points.front(), m_points.back()) : CRect();
+    switch (m_tool) {
+    case Tool::Line:
+    case Tool::Polyline: {
+        auto line = std::make_unique<CODLineComponent>();
+        if (count >= 2 && line->Create(points))
+            return line;
+        break;
+    }
+    case Tool::Polygon: {
+        auto polygon = std::make_unique<CODPolygonComponent>();
+        if (count >= 3 && polygon->Create(points.data(), count))
+            return polygon;
+        break;
+    }
+    case Tool::Rectangle: {
+        auto rectangle = std::make_unique<CODRectComponent>();
+        if (!box.IsRectEmpty() && rectangle->Create(box))
+            return rectangle;
+        break;
+    }
+    case Tool::Ellipse: {
+        auto ellipse = std::make_unique<CODEllipseComponent>();
+        if (!box.IsRectEmpty() && ellipse->Create(box))
+            return ellipse;
+        break;
+    }
+    case Tool::Polycurve:
+    case Tool::ClosedCurve: {
+        const bool closed = m_tool == Tool::ClosedCurve;
+        const std::vector<POINT> bezier = SmoothCurvePoints(points, closed);
+        std::unique_ptr<CODCurveComponent> curve;
+        if (closed)
+            curve = std::make_unique<CODClosedCurveComponent>();
+        else
+            curve = std::make_unique<CODCurveComponent>();
+        if (!bezier.empty() && curve->Create(bezier.data(), static_cast<int>(bezier.size())))
+            return curve;
+        break;
+    }
+    case Tool::Text: {
+        // A click makes a box sized to the default text, a drag the box dragged out.
+        auto text = std::make_unique<CODTextComponent>();
+        if (box.IsRectEmpty() ? text->Create(m_points.front(), nullptr) : text->Create(box, nullptr))
+            return text;
+        break;
+    }
+    default:
+        break;
+    }
+    return nullptr;
+}
+
+void CODDrawingController::FinishDrawing()
+{
+    std::unique_ptr<CODComponent> shape = MakeShape();
+    EndDrag(false);
+    m_tool = Tool::Select;
+    if (!shape)
+        return;
+    shape->ApplyProperties(m_pViewport->GetDefaultProperties());
+    shape->UpdateBounds();
+    CODComponent* added = shape.get();
+    // The insert command holds it from here.
+    if (Execute(std::make_unique<CODInsertCommand>(GetModel(), std::vector<CODComponent*>{shape.release()})))
+        SetSelection({added});
 }
 
 bool CODDrawingController::OnKeyDown(unsigned nChar, unsigned nFlags)
@@ -721,6 +850,7 @@ void CODDrawingController::EndDrag(bool bApply)
     float sy = 1;
     const bool resized = state == Resizing && ResizeFactors(sx, sy);
     m_nState = Idle;
+    m_points.clear();
     StopAutoScroll();
     for (const CRect& rect : tracking)
         Repaint(rect);
@@ -812,6 +942,15 @@ std::vector<CRect> CODDrawingController::GetTrackingRects() const
                                    CPoint(edge(b.right, fixed.x, sx), edge(b.bottom, fixed.y, sy))));
         break;
     }
+    case Drawing: {
+        if (m_points.empty())
+            break;
+        CRect around(m_points.front().x, m_points.front().y, m_points.front().x, m_points.front().y);
+        for (const POINT& point : m_points)
+            around = Enclosing(around, CRect(point.x, point.y, point.x, point.y));
+        rects.push_back(around);
+        break;
+    }
     default:
         break;
     }
@@ -827,8 +966,16 @@ void CODDrawingController::DrawTracking(CDC* pDC) const
     pDC->SetROP2(R2_NOTXORPEN);
     pDC->SelectObject(CPen::CreatePen(PS_SOLID, 0, 0));
     pDC->SelectObject(CBrush::GetStockBrush(NULL_BRUSH));
-    for (const CRect& rect : rects)
-        pDC->Rectangle(rect.left, rect.top, rect.right, rect.bottom);
+    if (m_nState == Drawing && !IsDraggedShape()) {
+        // The path so far, to the mouse.
+        pDC->Polyline(m_points.data(), static_cast<int>(m_points.size()));
+    } else if (m_nState == Drawing && m_tool == Tool::Line) {
+        pDC->MoveTo(m_points.front().x, m_points.front().y);
+        pDC->LineTo(m_points.back().x, m_points.back().y);
+    } else {
+        for (const CRect& rect : rects)
+            pDC->Rectangle(rect.left, rect.top, rect.right, rect.bottom);
+    }
     pDC->RestoreDC(saved);
 }
 

@@ -24,7 +24,11 @@ class CODModel;
 class CODDrawingController {
 public:
     // The tool state: idle, or what a press of the left button started.
-    enum State { Idle = 0, Selecting = 1, Moving = 2, Resizing = 3 };
+    enum State { Idle = 0, Selecting = 1, Moving = 2, Resizing = 3, Drawing = 4 };
+    // What the left button does: select and edit, or draw a new component.
+    // Two-point shapes are dragged out; the others take a click per point
+    // and end with a double click.
+    enum class Tool { Select, Line, Polyline, Polygon, Rectangle, Polycurve, ClosedCurve, Ellipse, Text };
     enum class Cursor { Arrow, Move, SizeNWSE, SizeNS, SizeNESW, SizeWE };
 
     static constexpr int kAutoScrollTimer = 1001;
@@ -37,6 +41,8 @@ public:
     // Device pixels around a point within which a component counts as hit.
     static constexpr int kHitTolerance = 3;
     static constexpr int kQuarterTurn = 900;
+    // Angle snap turns drawn segments to multiples of 15 degrees.
+    static constexpr int kAngleSnapStep = 150;
     // The clipboard format of components copied within the program.
     static constexpr const char* kClipboardFormat = "Quorrel Components";
 
@@ -147,6 +153,12 @@ public:
     bool IsInAutoScrollMargin(const CPoint& ptDevice) const;
     bool IsAutoScrolling() const { return m_bAutoScrolling; }
 
+    // Drawing ends by itself after one shape: the tool goes back to Select.
+    void SetTool(Tool tool);
+    Tool GetTool() const { return m_tool; }
+    // The points placed so far by a drawing tool, logical units.
+    const std::vector<POINT>& GetDrawnPoints() const { return m_points; }
+
     int GetState() const { return m_nState; }
     Cursor GetCursor() const { return m_cursor; }
     // What a drag shows: the rubber band, the moved outlines of the selection
@@ -180,6 +192,13 @@ protected:
 private:
     CDC& MappingDC() const;
     int HandleAt(const CPoint& ptDevice) const;
+    // A point of a drawing tool: snapped to the grid, and with angle snap
+    // turned about the point before it.
+    CPoint PlacePoint(const CPoint& ptDevice) const;
+    bool IsDraggedShape() const;
+    // The new component from the drawn points, or none when they make no shape.
+    std::unique_ptr<CODComponent> MakeShape() const;
+    void FinishDrawing();
     int LogicalTolerance() const;
     void TrackTo(unsigned nFlags, const CPoint& ptDevice);
     void EndDrag(bool bApply);
@@ -204,6 +223,8 @@ private:
 
     CODDrawingViewport* m_pViewport;
     int m_nState = Idle;
+    Tool m_tool = Tool::Select;
+    std::vector<POINT> m_points;
     Cursor m_cursor = Cursor::Arrow;
     CSize m_clientSize;
     bool m_bAutoScrolling = false;

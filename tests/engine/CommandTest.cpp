@@ -368,3 +368,34 @@ TEST(LinkCommand, AddsAndTakesOutALink)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MoveCommand, MovingABoxReroutesItsLinksAndUndoPutsThemBack)
+{
+    CODModel model;
+    model.SetSize(2000, 2000);
+    CODSymbolComponent* left = test_diagram::AddBox(CRect(100, 100, 200, 160), model);
+    CODSymbolComponent* right = test_diagram::AddBox(CRect(400, 100, 500, 160), model);
+    CODCirclePort* from = test_diagram::AddPort(left, CPoint(200, 130));
+    CODCirclePort* to = test_diagram::AddPort(right, CPoint(400, 130));
+    auto* link = new CODLinkComponent();
+    ASSERT_TRUE(link->CreateOrthogonal(from, to));
+    model.AddChild(link);
+    const auto path = [link] { return link->GetLine()->GetWorldPoints(); };
+    const std::vector<POINT> straight = path();
+    ASSERT_EQ(straight.size(), 2U);
+
+    CODMoveCommand move(&model, {right}, 0, 100);
+    ASSERT_TRUE(move.Execute());
+    EXPECT_EQ(to->GetPosition(), CPoint(400, 230));
+    const std::vector<POINT> bent = path();
+    ASSERT_GE(bent.size(), 3U);
+    EXPECT_EQ(CPoint(bent.back()), CPoint(400, 230));
+    ASSERT_TRUE(move.Unexecute());
+    EXPECT_EQ(to->GetPosition(), CPoint(400, 130));
+    ASSERT_EQ(path().size(), straight.size());
+    EXPECT_EQ(CPoint(path().back()), CPoint(straight.back()));
+}
+
+}  // namespace

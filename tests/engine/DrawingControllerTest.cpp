@@ -381,3 +381,104 @@ TEST_F(DrawingControllerTest, AutoScrollRunsTheTimerNearTheEdgesWhileDragging)
 }
 
 }  // namespace
+
+namespace {
+
+using Tool = CODDrawingController::Tool;
+
+TEST_F(DrawingControllerTest, DrawingToolsMakeOneInsertCommandEach)
+{
+    struct Step {
+        enum Kind { Down, Move, Up, Double } kind;
+        CPoint point;
+    };
+    struct Case {
+        Tool tool;
+        std::vector<Step> steps;
+        const char* type;
+        int points;
+        CRect bounds;
+    };
+    using S = Step;
+    const Case cases[] = {
+        {Tool::Rectangle, {{S::Down, {600, 300}}, {S::Move, {650, 320}}, {S::Up, {700, 340}}}, "Rectangle", 4,
+            CRect(600, 300, 700, 340)},
+        {Tool::Ellipse, {{S::Down, {700, 340}}, {S::Up, {600, 300}}}, "Ellipse", 13, CRect(600, 300, 700, 340)},
+        {Tool::Line, {{S::Down, {600, 300}}, {S::Up, {700, 300}}}, "Line", 2, CRect(600, 300, 700, 300)},
+        // Click, click, click and a double click on the last point (a path of
+        // right angles only would be routed again, as every orthogonal line is).
+        {Tool::Polyline,
+            {{S::Down, {600, 300}}, {S::Up, {600, 300}}, {S::Down, {700, 320}}, {S::Up, {700, 320}},
+                {S::Down, {650, 400}}, {S::Up, {650, 400}}, {S::Double, {650, 400}}},
+            "Line", 3, CRect(600, 300, 700, 400)},
+        {Tool::Polygon,
+            {{S::Down, {600, 300}}, {S::Down, {700, 300}}, {S::Down, {650, 400}}, {S::Double, {650, 400}}},
+            "Polygon", 3, CRect(600, 300, 700, 400)},
+        {Tool::Polycurve, {{S::Down, {600, 300}}, {S::Down, {700, 300}}, {S::Double, {800, 300}}}, "Curve", 7,
+            CRect(600, 300, 800, 300)},
+        {Tool::ClosedCurve,
+            {{S::Down, {600, 300}}, {S::Down, {700, 300}}, {S::Down, {650, 400}}, {S::Double, {650, 400}}},
+            "Closed Curve", 10, CRect()},
+    };
+    m_viewport.m_bAngleSnap = false;
+    for (const Case& c : cases) {
+        m_model.GetHistory().Clear();
+        m_controller.SetTool(c.tool);
+        for (const Step& step : c.steps) {
+            switch (step.kind) {
+            case S::Down:
+                m_controller.OnLButtonDown(0, step.point);
+                break;
+            case S::Move:
+                m_controller.OnMouseMove(MK_LBUTTON, step.point);
+                break;
+            case S::Up:
+                m_controller.OnLButtonUp(0, step.point);
+                break;
+            case S::Double:
+                m_controller.OnLButtonDblClk(0, step.point);
+                break;
+            }
+        }
+        ASSERT_EQ(UndoCount(), 1) << c.type;
+        EXPECT_EQ(m_model.GetHistory().GetUndoCommand()->GetDescription(), "Insert Command: 1 components");
+        auto* shape = dynamic_cast<CODPointComponent*>(m_model.GetChildren().back());
+        ASSERT_NE(shape, nullptr) << c.type;
+        EXPECT_EQ(shape->GetType(), c.type);
+        EXPECT_EQ(shape->GetPointCount(), c.points) << c.type;
+        if (!c.bounds.IsRectNull()) {
+            EXPECT_EQ(shape->GetBounds(), c.bounds) << c.type;
+        }
+        EXPECT_EQ(Selection(), Components{shape});
+        EXPECT_EQ(m_controller.GetTool(), Tool::Select);
+        m_controller.OnCommand(C::ID_EDIT_UNDO);
+        EXPECT_EQ(m_model.GetChildCount(), 3);
+    }
+}
+
+TEST_F(DrawingControllerTest, DrawnPointsSnapToTheGridAndSegmentsToFifteenDegrees)
+{
+    m_viewport.m_bSnapToGrid = true;
+    m_viewport.m_bAngleSnap = true;
+    m_controller.SetTool(Tool::Line);
+    m_controller.OnLButtonDown(0, CPoint(601, 299));
+    EXPECT_EQ(CPoint(m_controller.GetDrawnPoints().front()), CPoint(600, 300));
+    // Nearly level, on the grid at (696, 312): it ends level, as long as it was dragged.
+    m_controller.OnMouseMove(MK_LBUTTON, CPoint(701, 310));
+    EXPECT_EQ(CPoint(m_controller.GetDrawnPoints().back()), CPoint(697, 300));
+    m_controller.OnMouseMove(MK_LBUTTON, CPoint(671, 370));
+    EXPECT_EQ(CPoint(m_controller.GetDrawnPoints().back()), CPoint(672, 372));
+    // Escape drops the shape; nothing was added.
+    EXPECT_TRUE(m_controller.OnKeyDown(VK_ESCAPE, 0));
+    EXPECT_TRUE(m_controller.GetDrawnPoints().empty());
+    m_controller.OnLButtonUp(0, CPoint(671, 370));
+    EXPECT_EQ(UndoCount(), 0);
+    // A text click makes a box of the default text.
+    m_controller.SetTool(Tool::Text);
+    Click(CPoint(600, 500));
+    ASSERT_EQ(UndoCount(), 1);
+    EXPECT_EQ(m_model.GetChildren().back()->GetType(), "Text");
+    EXPECT_GT(m_model.GetChildren().back()->GetBounds().Width(), 0);
+}
+
+}  // namespace
