@@ -4,6 +4,7 @@
 #include "engine/CODModel.h"
 #include "engine/CODRectComponent.h"
 #include "platform/Clipboard.h"
+#include "tests/support/DibCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -479,6 +480,38 @@ TEST_F(DrawingControllerTest, DrawnPointsSnapToTheGridAndSegmentsToFifteenDegree
     ASSERT_EQ(UndoCount(), 1);
     EXPECT_EQ(m_model.GetChildren().back()->GetType(), "Text");
     EXPECT_GT(m_model.GetChildren().back()->GetBounds().Width(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DrawingControllerTest, DragOutlinesAreDrawnInvertedSoASecondDrawTakesThemOff)
+{
+    m_viewport.m_bGridVisible = false;
+    m_viewport.m_bPagesVisible = false;
+    quorrel_test::DibCanvas canvas(800, 400);
+    const auto paint = [&] {
+        m_viewport.OnPrepareDC(&canvas.DC());
+        m_viewport.Draw(&canvas.DC(), CRect(0, 0, 800, 400));
+    };
+    m_controller.SetSelection({m_boxes[0], m_boxes[2]});
+    m_controller.OnLButtonDown(0, CPoint(150, 125));
+    m_controller.OnMouseMove(MK_LBUTTON, CPoint(190, 305));
+    paint();
+    const std::vector<COLORREF> before = canvas.Pixels();
+    m_viewport.OnPrepareDC(&canvas.DC());
+    m_controller.DrawTracking(&canvas.DC());
+    canvas.SaveIfAsked("drag_outlines");
+    // Both selected boxes, moved by (40, 180), outlined in black on the white canvas.
+    EXPECT_EQ(canvas.Pixel(140, 300), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.Pixel(170, 280), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.Pixel(540, 270), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.Pixel(170, 300), before[300 * 800 + 170]);
+    m_controller.DrawTracking(&canvas.DC());
+    EXPECT_EQ(canvas.Pixels(), before);
+    m_controller.OnLButtonUp(0, CPoint(190, 305));
+    EXPECT_EQ(m_boxes[2]->GetBounds(), CRect(540, 270, 600, 290));
 }
 
 }  // namespace
