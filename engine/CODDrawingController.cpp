@@ -15,6 +15,7 @@
 #include "engine/CODMacroCommand.h"
 #include "engine/CODModel.h"
 #include "engine/CODMoveCommand.h"
+#include "engine/CODMoveVertexCommand.h"
 #include "engine/CODOrderCommand.h"
 #include "engine/CODPolygonComponent.h"
 #include "engine/CODRectComponent.h"
@@ -627,7 +628,13 @@ void CODDrawingController::OnLButtonDown(unsigned nFlags, const CPoint& ptDevice
         return;
     }
     const bool extend = (nFlags & MK_SHIFT) != 0;
-    // A handle of the primary selection resizes, with Shift in proportion.
+    // A point of a selected line or polygon moves by itself; a handle of the
+    // primary selection resizes, with Shift in proportion.
+    m_nVertex = VertexAt(ptDevice);
+    if (m_nVertex >= 0) {
+        m_nState = EditingVertex;
+        return;
+    }
     m_nHandle = HandleAt(ptDevice);
     if (m_nHandle >= 0) {
         m_nState = Resizing;
@@ -858,6 +865,8 @@ void CODDrawingController::EndDrag(bool bApply)
         return;
     if (state == Moving) {
         MoveComponents(SelectionInModel(), offset.x, offset.y);
+    } else if (state == EditingVertex) {
+        MoveVertex();
     } else if (resized) {
         ScaleComponents(SelectionInModel(), sx, sy, (m_nHandle + kHalfTurn) % kAnchorCount);
     } else if (state == Selecting && GetModel()) {
@@ -942,6 +951,14 @@ std::vector<CRect> CODDrawingController::GetTrackingRects() const
                                    CPoint(edge(b.right, fixed.x, sx), edge(b.bottom, fixed.y, sy))));
         break;
     }
+    case EditingVertex: {
+        const std::vector<POINT> path = VertexPath();
+        CRect around(path.front().x, path.front().y, path.front().x, path.front().y);
+        for (const POINT& point : path)
+            around = Enclosing(around, CRect(point.x, point.y, point.x, point.y));
+        rects.push_back(around);
+        break;
+    }
     case Drawing: {
         if (m_points.empty())
             break;
@@ -966,7 +983,10 @@ void CODDrawingController::DrawTracking(CDC* pDC) const
     pDC->SetROP2(R2_NOTXORPEN);
     pDC->SelectObject(CPen::CreatePen(PS_SOLID, 0, 0));
     pDC->SelectObject(CBrush::GetStockBrush(NULL_BRUSH));
-    if (m_nState == Drawing && !IsDraggedShape()) {
+    if (m_nState == EditingVertex) {
+        const std::vector<POINT> path = VertexPath();
+        pDC->Polyline(path.data(), static_cast<int>(path.size()));
+    } else if (m_nState == Drawing && !IsDraggedShape()) {
         // The path so far, to the mouse.
         pDC->Polyline(m_points.data(), static_cast<int>(m_points.size()));
     } else if (m_nState == Drawing && m_tool == Tool::Line) {
@@ -977,6 +997,70 @@ void CODDrawingController::DrawTracking(CDC* pDC) const
             pDC->Rectangle(rect.left, rect.top, rect.right, rect.bottom);
     }
     pDC->RestoreDC(saved);
+}
+
+CODPointComponent* CODDrawingController::EditablePoints() const
+{
+    const auto& selection = GetSelection();
+    if (selection.empty())
+        return nullptr;
+    CODComponent* primary = selection.back();
+    const bool paths = dynamic_cast<CODLineComponent*>(primary) || dynamic_cast<CODPolygonComponent*>(primary);
+    return paths ? static_cast<CODPointComponent*>(primary) : nullptr;
+}
+
+int CODDrawingController::VertexAt(const CPoint& ptDevice) const
+{
+    const CODPointComponent* shape = EditablePoints();
+    if (!shape)
+        return -1;
+    std::vector<POINT> points = shape->GetWorldPoints();
+    LPtoDP(points.data(), static_cast<int>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (std::abs(points[i].x - ptDevice.x) <= CODDrawingViewport::kHandleHalfSize
+            && std::abs(points[i].y - ptDevice.y) <= CODDrawingViewport::kHandleHalfSize)
+            return static_cast<int>(i);
+    return -1;
+}
+
+CPoint CODDrawingController::VertexTarget() const
+{
+    const CPoint point = m_ptCurrentLogical;
+    return m_pViewport->m_bSnapToGrid ? m_pViewport->SnapToGrid(point) : point;
+}
+
+std::vector<POINT> CODDrawingController::VertexPath() const
+{
+    const CODPointComponent* shape = EditablePoints();
+    if (!shape || m_nVertex < 0 || m_nVertex >= shape->GetPointCount())
+        return {POINT{m_ptPressLogical.x, m_ptPressLogical.y}};
+    // The vertex and the segments to its neighbours.
+    std::vector<POINT> path;
+    const std::vector<POINT>& points = shape->GetWorldPoints();
+    const auto index = static_cast<std::size_t>(m_nVertex);
+    if (index > 0)
+        path.push_back(points[index - 1]);
+    path.push_back(VertexTarget());
+    if (index + 1 < points.size())
+        path.push_back(points[index + 1]);
+    return path;
+}
+
+void CODDrawingController::MoveVertex()
+{
+    CODPointComponent* shape = EditablePoints();
+    if (!shape || m_nVertex < 0 || m_nVertex >= shape->GetPointCount())
+        return;
+    // The offset in the shape's own coordinates.
+    const CODTransform toModel = shape->GetAccumulatedTransform();
+    const CPoint target = VertexTarget();
+    int x = target.x;
+    int y = target.y;
+    if (!toModel.InverseTransformPoint(x, y))
+        return;
+    const CPoint local = shape->GetPoint(m_nVertex);
+    if (x != local.x || y != local.y)
+        Execute(std::make_unique<CODMoveVertexCommand>(GetModel(), shape, m_nVertex, x - local.x, y - local.y));
 }
 
 int CODDrawingController::HandleAt(const CPoint& ptDevice) const

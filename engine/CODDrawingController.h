@@ -14,6 +14,7 @@ class CDC;
 class CODComponent;
 class CODDrawingViewport;
 class CODModel;
+class CODPointComponent;
 
 // Turns mouse, keyboard and menu input on a viewport into commands done
 // through the model's history: selecting by click, Shift+click and rubber
@@ -24,7 +25,7 @@ class CODModel;
 class CODDrawingController {
 public:
     // The tool state: idle, or what a press of the left button started.
-    enum State { Idle = 0, Selecting = 1, Moving = 2, Resizing = 3, Drawing = 4 };
+    enum State { Idle = 0, Selecting = 1, Moving = 2, Resizing = 3, Drawing = 4, EditingVertex = 5 };
     // What the left button does: select and edit, or draw a new component.
     // Two-point shapes are dragged out; the others take a click per point
     // and end with a double click.
@@ -192,6 +193,14 @@ protected:
 private:
     CDC& MappingDC() const;
     int HandleAt(const CPoint& ptDevice) const;
+    // The primary selection when it is a line or polygon, whose points the
+    // mouse moves one by one; the index of its point under the mouse.
+    CODPointComponent* EditablePoints() const;
+    int VertexAt(const CPoint& ptDevice) const;
+    // Where the dragged point goes, and the path through it shown meanwhile.
+    CPoint VertexTarget() const;
+    std::vector<POINT> VertexPath() const;
+    void MoveVertex();
     // A point of a drawing tool: snapped to the grid, and with angle snap
     // turned about the point before it.
     CPoint PlacePoint(const CPoint& ptDevice) const;
@@ -230,6 +239,7 @@ private:
     bool m_bAutoScrolling = false;
     unsigned m_nDragFlags = 0;
     int m_nHandle = -1;
+    int m_nVertex = -1;
     CPoint m_ptPressLogical;
     CPoint m_ptCurrentLogical;
     CPoint m_ptLastDevice;

@@ -1,6 +1,7 @@
 #include "engine/CODDrawingController.h"
 #include "engine/CODDrawingViewport.h"
 #include "engine/CODFillProperties.h"
+#include "engine/CODLineComponent.h"
 #include "engine/CODModel.h"
 #include "engine/CODRectComponent.h"
 #include "platform/Clipboard.h"
@@ -512,6 +513,30 @@ TEST_F(DrawingControllerTest, DragOutlinesAreDrawnInvertedSoASecondDrawTakesThem
     EXPECT_EQ(canvas.Pixels(), before);
     m_controller.OnLButtonUp(0, CPoint(190, 305));
     EXPECT_EQ(m_boxes[2]->GetBounds(), CRect(540, 270, 600, 290));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DrawingControllerTest, DraggingAPointOfASelectedLineMovesThatPointOnly)
+{
+    auto* line = new CODLineComponent();
+    line->Create(std::vector<POINT>{{600, 300}, {700, 340}, {650, 420}});
+    m_model.AddChild(line);
+    // Moved as a whole first, so the point's offset is taken back into the line's own coordinates.
+    ASSERT_TRUE(m_controller.MoveComponents({line}, 10, 0));
+    m_controller.SetSelection({line});
+    Drag(CPoint(710, 340), CPoint(760, 330));
+    EXPECT_EQ(UndoCount(), 2);
+    EXPECT_EQ(m_model.GetHistory().GetUndoCommand()->GetDescription(), "Move Vertex Command: index = 1  x = 50  y = -10");
+    EXPECT_EQ(CPoint(line->GetWorldPoints()[1]), CPoint(760, 330));
+    EXPECT_EQ(CPoint(line->GetWorldPoints()[2]), CPoint(660, 420));
+    m_controller.OnCommand(C::ID_EDIT_UNDO);
+    EXPECT_EQ(CPoint(line->GetWorldPoints()[1]), CPoint(710, 340));
+    // Away from its points the line moves as a whole.
+    Drag(CPoint(635, 320), CPoint(645, 320));
+    EXPECT_EQ(CPoint(line->GetWorldPoints()[0]), CPoint(620, 300));
 }
 
 }  // namespace
