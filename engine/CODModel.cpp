@@ -21,7 +21,11 @@ constexpr std::uint32_t kModelSchema = 2;
 }  // namespace
 
 CODModel::CODModel()
-    : m_history([this](const CODCommand& /*command*/) { Notify(CODModelObserver::kHintComponents); })
+    : m_history([this](const CODCommand& /*command*/) {
+        // Undoing changes the document as much as doing does.
+        m_bModified = true;
+        Notify(CODModelObserver::kHintComponents);
+    })
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     Reset();

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -141,16 +142,20 @@ TEST(CommandHistory, TheOldestStepIsDeletedWhenTheRingIsFull)
     EXPECT_EQ(history.GetUndoCount(), CODCommandRing::kCapacity);
 }
 
-TEST(CommandHistory, ObserversHearOfEveryStepAndResetEmptiesTheHistory)
+TEST(CommandHistory, EveryStepModifiesTheModelAndIsHeardAndResetEmptiesTheHistory)
 {
     CODModel model;
     CODRectComponent* box = AddRect(model, CRect(0, 0, 10, 10));
     HintCounter counter;
     model.AddObserver(&counter);
     CODCommandHistory& history = model.GetHistory();
-    history.Do(std::make_unique<CODMoveCommand>(&model, std::vector<CODComponent*>{box}, 1, 1));
-    history.Undo();
-    history.Redo();
+    for (const auto& step : std::vector<std::function<bool()>>{
+             [&] { return history.Do(std::make_unique<CODMoveCommand>(&model, std::vector<CODComponent*>{box}, 1, 1)); },
+             [&] { return history.Undo(); }, [&] { return history.Redo(); }}) {
+        model.SetModified(false);
+        ASSERT_TRUE(step());
+        EXPECT_TRUE(model.IsModified());
+    }
     EXPECT_EQ(counter.hints, (std::vector<int>{CODModelObserver::kHintComponents, CODModelObserver::kHintComponents,
                                                CODModelObserver::kHintComponents}));
     model.Reset();
