@@ -15,6 +15,8 @@ public:
 
 private:
     void MoveBy(int dx, int dy) const;
+    // A link with an end on one of the moved components.
+    bool FollowsMovedSymbol(const CODComponent* pComponent) const;
 
     int m_nOffsetX;
     int m_nOffsetY;

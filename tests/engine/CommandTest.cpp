@@ -399,3 +399,31 @@ TEST(MoveCommand, MovingABoxReroutesItsLinksAndUndoPutsThemBack)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MoveCommand, ALinkMovedWithBothItsBoxesKeepsItsShape)
+{
+    CODModel model;
+    model.SetSize(2000, 2000);
+    CODSymbolComponent* top = test_diagram::AddBox(CRect(100, 100, 200, 160), model);
+    CODSymbolComponent* low = test_diagram::AddBox(CRect(400, 300, 500, 360), model);
+    auto* link = new CODLinkComponent();
+    ASSERT_TRUE(link->CreateOrthogonal(test_diagram::AddPort(top, CPoint(150, 160)),
+                                       test_diagram::AddPort(low, CPoint(450, 300))));
+    model.AddChild(link);
+    std::vector<CPoint> moved;
+    for (const POINT& point : link->GetLine()->GetWorldPoints())
+        moved.emplace_back(point.x + 50, point.y + 20);
+    // Whatever the order, the boxes' news and the link's own move agree.
+    for (const std::vector<CODComponent*>& order : {std::vector<CODComponent*>{top, low, link},
+             std::vector<CODComponent*>{link, top, low}}) {
+        CODMoveCommand move(&model, order, 50, 20);
+        ASSERT_TRUE(move.Execute());
+        const std::vector<POINT>& now = link->GetLine()->GetWorldPoints();
+        EXPECT_EQ(std::vector<CPoint>(now.begin(), now.end()), moved);
+        ASSERT_TRUE(move.Unexecute());
+    }
+}
+
+}  // namespace
