@@ -990,8 +990,7 @@ void CODDrawingController::DrawTracking(CDC* pDC) const
         // The path so far, to the mouse.
         pDC->Polyline(m_points.data(), static_cast<int>(m_points.size()));
     } else if (m_nState == Drawing && m_tool == Tool::Line) {
-        pDC->MoveTo(m_points.front().x, m_points.front().y);
-        pDC->LineTo(m_points.back().x, m_points.back().y);
+        DrawRubberBandLine(pDC, m_points.front(), m_points.back());
     } else {
         for (const CRect& rect : rects)
             pDC->Rectangle(rect.left, rect.top, rect.right, rect.bottom);
@@ -1061,6 +1060,21 @@ void CODDrawingController::MoveVertex()
     const CPoint local = shape->GetPoint(m_nVertex);
     if (x != local.x || y != local.y)
         Execute(std::make_unique<CODMoveVertexCommand>(GetModel(), shape, m_nVertex, x - local.x, y - local.y));
+}
+
+void CODDrawingController::DrawRubberBandLine(CDC* pDC, const CPoint& from, const CPoint& to) const
+{
+    if (!pDC)
+        return;
+    POINT client[2] = {{0, 0}, {m_clientSize.cx, m_clientSize.cy}};
+    pDC->DPtoLP(client, 2);
+    const int saved = pDC->SaveDC();
+    pDC->IntersectClipRect(client[0].x, client[0].y, client[1].x, client[1].y);
+    pDC->SetROP2(R2_NOTXORPEN);
+    pDC->SelectObject(CPen::CreatePen(PS_SOLID, 0, 0));
+    pDC->MoveTo(from.x, from.y);
+    pDC->LineTo(to.x, to.y);
+    pDC->RestoreDC(saved);
 }
 
 int CODDrawingController::HandleAt(const CPoint& ptDevice) const

@@ -169,6 +169,13 @@ public:
     // so drawing them twice takes them off again.
     void DrawTracking(CDC* pDC) const;
 
+    // A black line from one logical point to another, inverted (NOT-XOR) and
+    // clipped to the client area, into a context prepared by the viewport.
+    void DrawRubberBandLine(CDC* pDC, const CPoint& from, const CPoint& to) const;
+    // Where the left button went down and where the mouse is, logical units.
+    CPoint GetPressPoint() const { return m_ptPressLogical; }
+    CPoint GetCurrentPoint() const { return m_ptCurrentLogical; }
+
     // Converts in place through a context prepared by the viewport.
     void DPtoLP(POINT* points, int nCount) const;
     void LPtoDP(POINT* points, int nCount) const;

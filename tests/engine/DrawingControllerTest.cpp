@@ -540,3 +540,23 @@ TEST_F(DrawingControllerTest, DraggingAPointOfASelectedLineMovesThatPointOnly)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DrawingControllerTest, TheRubberBandLineIsInvertedAndClippedToTheWindow)
+{
+    quorrel_test::DibCanvas canvas(400, 200);
+    m_controller.SetClientSize(CSize(300, 200));
+    ASSERT_TRUE(m_viewport.SetMagnification(200, 200));
+    m_viewport.OnPrepareDC(&canvas.DC());
+    // Logical (10, 50) to (190, 50) runs from device (20, 100) past the client's right edge.
+    m_controller.DrawRubberBandLine(&canvas.DC(), CPoint(10, 50), CPoint(190, 50));
+    canvas.SaveIfAsked("rubber_band_line");
+    EXPECT_EQ(canvas.Pixel(20, 100), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.Pixel(299, 100), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.Pixel(320, 100), RGB(255, 255, 255));
+    m_controller.DrawRubberBandLine(&canvas.DC(), CPoint(10, 50), CPoint(190, 50));
+    EXPECT_TRUE(CRect(canvas.InkBounds()).IsRectEmpty());
+}
+
+}  // namespace
