@@ -5,12 +5,12 @@
 #include "platform/CSize.h"
 
 // Turns components about one centre by an angle in tenths of a degree,
-// clockwise on the screen. A shape of the aspect ratio w:h is made square
+// clockwise on the screen. A shape of the proportions w:h is made square
 // for the turn, so 1:1 is a plain rotation.
 class CODRotateCommand : public CODCommand {
 public:
     CODRotateCommand(CODModel* pModel, const std::vector<CODComponent*>& components, int nAngle,
-                     const CPoint& centre, const CSize& aspect = CSize(1, 1));
+                     const CPoint& centre, const CSize& ratio = CSize(1, 1));
 
     // Components that refuse to turn (links) are left as they are.
     bool Execute() override;
@@ -22,5 +22,5 @@ private:
 
     int m_nAngle;
     CPoint m_centre;
-    CSize m_aspect;
+    CSize m_ratio;
 };

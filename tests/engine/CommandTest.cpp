@@ -371,57 +371,62 @@ TEST(LinkCommand, AddsAndTakesOutALink)
 
 namespace {
 
+// Two boxes on a canvas, joined by an orthogonal link from a port of the first
+// to a port of the second.
+struct LinkedBoxes {
+    LinkedBoxes(const CRect& first, const CPoint& from, const CRect& second, const CPoint& to)
+    {
+        model.SetSize(2000, 2000);
+        boxes[0] = test_diagram::AddBox(first, model);
+        boxes[1] = test_diagram::AddBox(second, model);
+        target = test_diagram::AddPort(boxes[1], to);
+        link = new CODLinkComponent();
+        link->CreateOrthogonal(test_diagram::AddPort(boxes[0], from), target);
+        model.AddChild(link);
+    }
+    std::vector<CPoint> Path() const
+    {
+        const std::vector<POINT>& points = link->GetLine()->GetWorldPoints();
+        return std::vector<CPoint>(points.begin(), points.end());
+    }
+
+    CODModel model;
+    CODSymbolComponent* boxes[2] = {};
+    CODCirclePort* target = nullptr;
+    CODLinkComponent* link = nullptr;
+};
+
 TEST(MoveCommand, MovingABoxReroutesItsLinksAndUndoPutsThemBack)
 {
-    CODModel model;
-    model.SetSize(2000, 2000);
-    CODSymbolComponent* left = test_diagram::AddBox(CRect(100, 100, 200, 160), model);
-    CODSymbolComponent* right = test_diagram::AddBox(CRect(400, 100, 500, 160), model);
-    CODCirclePort* from = test_diagram::AddPort(left, CPoint(200, 130));
-    CODCirclePort* to = test_diagram::AddPort(right, CPoint(400, 130));
-    auto* link = new CODLinkComponent();
-    ASSERT_TRUE(link->CreateOrthogonal(from, to));
-    model.AddChild(link);
-    const auto path = [link] { return link->GetLine()->GetWorldPoints(); };
-    const std::vector<POINT> straight = path();
+    LinkedBoxes chart(CRect(100, 100, 200, 160), CPoint(200, 130), CRect(400, 100, 500, 160), CPoint(400, 130));
+    const std::vector<CPoint> straight = chart.Path();
     ASSERT_EQ(straight.size(), 2U);
 
-    CODMoveCommand move(&model, {right}, 0, 100);
+    CODMoveCommand move(&chart.model, {chart.boxes[1]}, 0, 100);
     ASSERT_TRUE(move.Execute());
-    EXPECT_EQ(to->GetPosition(), CPoint(400, 230));
-    const std::vector<POINT> bent = path();
+    EXPECT_EQ(chart.target->GetPosition(), CPoint(400, 230));
+    const std::vector<CPoint> bent = chart.Path();
     ASSERT_GE(bent.size(), 3U);
-    EXPECT_EQ(CPoint(bent.back()), CPoint(400, 230));
+    EXPECT_EQ(bent.back(), CPoint(400, 230));
     ASSERT_TRUE(move.Unexecute());
-    EXPECT_EQ(to->GetPosition(), CPoint(400, 130));
-    ASSERT_EQ(path().size(), straight.size());
-    EXPECT_EQ(CPoint(path().back()), CPoint(straight.back()));
+    EXPECT_EQ(chart.target->GetPosition(), CPoint(400, 130));
+    EXPECT_EQ(chart.Path(), straight);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(MoveCommand, ALinkMovedWithBothItsBoxesKeepsItsShape)
 {
-    CODModel model;
-    model.SetSize(2000, 2000);
-    CODSymbolComponent* top = test_diagram::AddBox(CRect(100, 100, 200, 160), model);
-    CODSymbolComponent* low = test_diagram::AddBox(CRect(400, 300, 500, 360), model);
-    auto* link = new CODLinkComponent();
-    ASSERT_TRUE(link->CreateOrthogonal(test_diagram::AddPort(top, CPoint(150, 160)),
-                                       test_diagram::AddPort(low, CPoint(450, 300))));
-    model.AddChild(link);
+    LinkedBoxes chart(CRect(100, 100, 200, 160), CPoint(150, 160), CRect(400, 300, 500, 360), CPoint(450, 300));
     std::vector<CPoint> moved;
-    for (const POINT& point : link->GetLine()->GetWorldPoints())
+    for (const CPoint& point : chart.Path())
         moved.emplace_back(point.x + 50, point.y + 20);
     // Whatever the order, the boxes' news and the link's own move agree.
-    for (const std::vector<CODComponent*>& order : {std::vector<CODComponent*>{top, low, link},
-             std::vector<CODComponent*>{link, top, low}}) {
-        CODMoveCommand move(&model, order, 50, 20);
+    CODComponent* top = chart.boxes[0];
+    CODComponent* low = chart.boxes[1];
+    for (const std::vector<CODComponent*>& order :
+         {std::vector<CODComponent*>{top, low, chart.link}, std::vector<CODComponent*>{chart.link, top, low}}) {
+        CODMoveCommand move(&chart.model, order, 50, 20);
         ASSERT_TRUE(move.Execute());
-        const std::vector<POINT>& now = link->GetLine()->GetWorldPoints();
-        EXPECT_EQ(std::vector<CPoint>(now.begin(), now.end()), moved);
+        EXPECT_EQ(chart.Path(), moved);
         ASSERT_TRUE(move.Unexecute());
     }
 }
