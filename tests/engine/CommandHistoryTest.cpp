@@ -3,6 +3,7 @@
 #include "engine/CODModelObserver.h"
 #include "engine/CODMoveCommand.h"
 #include "engine/CODRectComponent.h"
+#include "tests/engine/HintRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -52,12 +53,6 @@ private:
     Log& m_log;
     bool m_bSucceeds;
     bool m_bUndoable;
-};
-
-class HintCounter : public CODModelObserver {
-public:
-    void OnModelUpdate(CODModel* /*pModel*/, int nHint) override { hints.push_back(nHint); }
-    std::vector<int> hints;
 };
 
 TEST(CommandHistory, ThreeHundredCommandsLeaveTheLast256ToUndo)
@@ -146,7 +141,7 @@ TEST(CommandHistory, EveryStepModifiesTheModelAndIsHeardAndResetEmptiesTheHistor
 {
     CODModel model;
     CODRectComponent* box = AddRect(model, CRect(0, 0, 10, 10));
-    HintCounter counter;
+    quorrel_test::HintRecorder counter;
     model.AddObserver(&counter);
     CODCommandHistory& history = model.GetHistory();
     for (const auto& step : std::vector<std::function<bool()>>{
