@@ -719,9 +719,13 @@ void CODDrawingController::OnLButtonDblClk(unsigned nFlags, const CPoint& ptDevi
         FinishDrawing();
         return;
     }
-    // The engine edits nothing in place: a double click selects like a click.
+    // The engine edits nothing in place: a double click selects like a click
+    // and leaves the component to the window.
     OnLButtonDown(nFlags, ptDevice);
     OnLButtonUp(nFlags, ptDevice);
+    CODComponent* hit = ComponentAt(DeviceToLogical(ptDevice));
+    if (hit && m_onOpenComponent && m_tool == Tool::Select)
+        m_onOpenComponent(hit);
 }
 
 void CODDrawingController::SetTool(Tool tool)
@@ -1142,8 +1146,17 @@ void CODDrawingController::OnTimer(int nId)
     };
     POINT delta[2] = {{0, 0}, {step(p.x, m_clientSize.cx), step(p.y, m_clientSize.cy)}};
     DPtoLP(delta, 2);
+    // Not past the canvas: the window shows no more of it than there is.
+    POINT window[2] = {{0, 0}, {m_clientSize.cx, m_clientSize.cy}};
+    DPtoLP(window, 2);
+    const CRect canvas = GetModel()->GetBounds();
+    const auto within = [](int value, int low, int high) { return std::max(low, std::min(value, std::max(low, high))); };
     const CPoint scroll = m_pViewport->GetScrollPosition();
-    m_pViewport->SetScrollPosition(CPoint(scroll.x + delta[1].x - delta[0].x, scroll.y + delta[1].y - delta[0].y));
+    const CPoint next(within(scroll.x + delta[1].x - delta[0].x, canvas.left, canvas.right - (window[1].x - window[0].x)),
+                      within(scroll.y + delta[1].y - delta[0].y, canvas.top, canvas.bottom - (window[1].y - window[0].y)));
+    if (next == scroll)
+        return;
+    m_pViewport->SetScrollPosition(next);
     Repaint(CRect());
     // The point under the mouse moved with the view.
     TrackTo(m_nDragFlags, m_ptLastDevice);

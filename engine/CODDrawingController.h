@@ -133,20 +133,21 @@ public:
     bool Paste();
     bool CanPaste() const;
 
-    // True when the command was handled.
-    bool OnCommand(int nId);
-    bool IsCommandEnabled(int nId) const;
-    bool IsCommandChecked(int nId) const;
+    // True when the command was handled. The chart controller adds its own
+    // commands and tools over these.
+    virtual bool OnCommand(int nId);
+    virtual bool IsCommandEnabled(int nId) const;
+    virtual bool IsCommandChecked(int nId) const;
 
     // Mouse input in device pixels of the viewport's window; nFlags holds
     // MK_SHIFT and MK_CONTROL.
-    void OnLButtonDown(unsigned nFlags, const CPoint& ptDevice);
-    void OnMouseMove(unsigned nFlags, const CPoint& ptDevice);
-    void OnLButtonUp(unsigned nFlags, const CPoint& ptDevice);
-    void OnLButtonDblClk(unsigned nFlags, const CPoint& ptDevice);
+    virtual void OnLButtonDown(unsigned nFlags, const CPoint& ptDevice);
+    virtual void OnMouseMove(unsigned nFlags, const CPoint& ptDevice);
+    virtual void OnLButtonUp(unsigned nFlags, const CPoint& ptDevice);
+    virtual void OnLButtonDblClk(unsigned nFlags, const CPoint& ptDevice);
     // Arrows nudge, Delete erases, Escape ends a drag; true when handled.
-    bool OnKeyDown(unsigned nChar, unsigned nFlags);
-    void OnTimer(int nId);
+    virtual bool OnKeyDown(unsigned nChar, unsigned nFlags);
+    virtual void OnTimer(int nId);
 
     // The size of the window's client area in device pixels.
     void SetClientSize(const CSize& size) { m_clientSize = size; }
@@ -187,6 +188,9 @@ public:
     std::function<void(Cursor cursor)> m_onSetCursor;
     std::function<void(int nId, int nMilliseconds)> m_onStartTimer;
     std::function<void(int nId)> m_onStopTimer;
+    // A double click on a component with the select tool (to edit its text
+    // or properties).
+    std::function<void(CODComponent* pComponent)> m_onOpenComponent;
     // The modifier keys held now (MK_SHIFT, MK_CONTROL), for menu nudges.
     std::function<unsigned()> m_onGetKeyFlags;
 

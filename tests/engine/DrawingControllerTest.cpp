@@ -560,3 +560,32 @@ TEST_F(DrawingControllerTest, TheRubberBandLineIsInvertedAndClippedToTheWindow)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DrawingControllerTest, AutoScrollStopsAtTheCanvasEdges)
+{
+    // The canvas is 4000 wide and the window 800: the view goes no further right than 3200.
+    m_controller.OnLButtonDown(0, CPoint(150, 125));
+    m_controller.OnMouseMove(MK_LBUTTON, CPoint(790, 300));
+    for (int tick = 0; tick < 200; ++tick)
+        m_controller.OnTimer(C::kAutoScrollTimer);
+    EXPECT_EQ(m_viewport.GetScrollPosition(), CPoint(3200, 0));
+    m_controller.OnMouseMove(MK_LBUTTON, CPoint(400, 5));
+    m_controller.OnTimer(C::kAutoScrollTimer);
+    EXPECT_EQ(m_viewport.GetScrollPosition(), CPoint(3200, 0));
+    m_controller.OnKeyDown(VK_ESCAPE, 0);
+    EXPECT_FALSE(m_controller.IsAutoScrolling());
+}
+
+TEST_F(DrawingControllerTest, ADoubleClickHandsTheComponentToTheWindow)
+{
+    std::vector<CODComponent*> opened;
+    m_controller.m_onOpenComponent = [&opened](CODComponent* pComponent) { opened.push_back(pComponent); };
+    m_controller.OnLButtonDblClk(0, CPoint(320, 200));
+    m_controller.OnLButtonDblClk(0, CPoint(700, 500));
+    EXPECT_EQ(opened, Components{m_boxes[1]});
+    EXPECT_EQ(Selection(), Components{});
+}
+
+}  // namespace
