@@ -6,6 +6,7 @@
 #include "engine/CODImageComponent.h"
 #include "engine/CODInsertCommand.h"
 #include "engine/CODInsertVertexCommand.h"
+#include "engine/CODLabelComponent.h"
 #include "engine/CODLineComponent.h"
 #include "engine/CODLinkComponent.h"
 #include "engine/CODLinkCommand.h"
@@ -429,6 +430,37 @@ TEST(MoveCommand, ALinkMovedWithBothItsBoxesKeepsItsShape)
         EXPECT_EQ(chart.Path(), moved);
         ASSERT_TRUE(move.Unexecute());
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A symbol's label is its sibling in the model: it leaves and comes back with it.
+TEST(StructureCommands, ALabelGoesWithItsSymbolThroughDeleteGroupAndTheirUndo)
+{
+    CODModel model;
+    model.SetSize(2000, 2000);
+    CODSymbolComponent* box = test_diagram::AddBox(CRect(100, 100, 200, 160), model);
+    CODSymbolComponent* other = test_diagram::AddBox(CRect(300, 100, 400, 160), model);
+    CODLabelComponent* label = box->AddLabel("Henry Walker", 1, nullptr);
+    ASSERT_NE(label, nullptr);
+    const Components order = model.GetChildren();
+    ASSERT_EQ(order, (Components{box, other, label}));
+
+    CODDeleteCommand remove(&model, {box});
+    ASSERT_TRUE(remove.Execute());
+    EXPECT_EQ(model.GetChildren(), Components{other});
+    ASSERT_TRUE(remove.Unexecute());
+    EXPECT_EQ(model.GetChildren(), order);
+
+    CODGroupCommand group(&model, {box, other});
+    ASSERT_TRUE(group.Execute());
+    EXPECT_EQ(model.GetChildren(), Components{group.GetGroup()});
+    EXPECT_EQ(label->GetParent(), group.GetGroup());
+    ASSERT_TRUE(group.Unexecute());
+    EXPECT_EQ(model.GetChildren(), order);
+    EXPECT_EQ(label->GetParent(), &model);
 }
 
 }  // namespace
