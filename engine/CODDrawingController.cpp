@@ -182,24 +182,29 @@ bool CODDrawingController::Execute(std::unique_ptr<CODCommand> pCommand)
 
 bool CODDrawingController::Undo()
 {
-    CODModel* model = GetModel();
-    if (!model || !model->GetHistory().CanUndo())
-        return false;
-    // Everything a step touched is in the window before and after; a step
-    // that cannot be undone is skipped, so the whole window is repainted.
-    const bool undone = model->GetHistory().Undo();
-    PruneSelection();
-    Repaint(CRect());
-    return undone;
+    return Step(true);
 }
 
 bool CODDrawingController::Redo()
 {
+    return Step(false);
+}
+
+bool CODDrawingController::Step(bool bUndo)
+{
     CODModel* model = GetModel();
-    if (!model || !model->GetHistory().Redo())
+    if (!model)
+        return false;
+    CODCommandHistory& history = model->GetHistory();
+    const CODCommand* next = bUndo ? history.GetUndoCommand() : history.GetRedoCommand();
+    const CRect before = next ? next->GetComponentsBounds() : CRect();
+    if (!(bUndo ? history.Undo() : history.Redo()))
         return false;
     PruneSelection();
-    Repaint(CRect());
+    // The step went to the other ring; when it was not the one expected (an
+    // undo skipped steps that could not be undone), everything is repainted.
+    const CODCommand* done = bUndo ? history.GetRedoCommand() : history.GetUndoCommand();
+    Repaint(done == next ? Enclosing(before, done->GetComponentsBounds()) : CRect());
     return true;
 }
 

@@ -229,6 +229,8 @@ private:
     // The factors and the fixed anchor of a handle drag.
     bool ResizeFactors(float& sx, float& sy) const;
     void PruneSelection();
+    // Undo (or redo) with the repaint of what the step touched.
+    bool Step(bool bUndo);
     bool Nudge(int dx, int dy);
     bool OrderSelection(int nKind);
     bool GroupSelection();

@@ -110,8 +110,14 @@ TEST_F(DrawingControllerTest, DraggingIsOneMoveCommandThatUndoReverts)
     EXPECT_EQ(UndoCount(), 1);
     EXPECT_EQ(m_boxes[0]->GetBounds(), CRect(137, 79, 237, 129));
     EXPECT_EQ(m_model.GetHistory().GetUndoCommand()->GetDescription(), "Move Command: x = 37  y = -21");
+    m_repaints.clear();
     ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_UNDO));
     EXPECT_EQ(Bounds(), before);
+    // Only where the box was and went is repainted.
+    ASSERT_FALSE(m_repaints.empty());
+    const CRect area = m_repaints.back();
+    EXPECT_TRUE(area.left <= 100 && area.top <= 79 && area.right >= 237 && area.bottom >= 150) << area.left;
+    EXPECT_LT(area.Width(), 200);
     ASSERT_TRUE(m_controller.OnCommand(C::ID_EDIT_REDO));
     EXPECT_EQ(m_boxes[0]->GetBounds(), CRect(137, 79, 237, 129));
 
