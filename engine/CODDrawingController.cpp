@@ -93,9 +93,40 @@ CODDrawingController::Cursor HandleCursor(int nHandle)
 
 }  // namespace
 
-CODDrawingController::CODDrawingController(CODDrawingViewport* pViewport) : m_pViewport(pViewport) {}
+CODDrawingController::CODDrawingController(CODDrawingViewport* pViewport) : m_pViewport(pViewport)
+{
+    WatchModel();
+}
 
-CODDrawingController::~CODDrawingController() = default;
+CODDrawingController::~CODDrawingController()
+{
+    if (m_pWatched)
+        m_pWatched->RemoveObserver(this);
+}
+
+void CODDrawingController::WatchModel()
+{
+    CODModel* model = GetModel();
+    if (model == m_pWatched)
+        return;
+    if (m_pWatched)
+        m_pWatched->RemoveObserver(this);
+    m_pWatched = model;
+    if (model)
+        model->AddObserver(this);
+}
+
+void CODDrawingController::OnModelUpdate(CODModel* pModel, int nHint)
+{
+    if (pModel != GetModel() || nHint != kHintReset)
+        return;
+    // Forgotten without a look: the components are deleted.
+    m_pViewport->SetSelection({});
+    m_nState = Idle;
+    m_points.clear();
+    StopAutoScroll();
+    Repaint(CRect());
+}
 
 CODModel* CODDrawingController::GetModel() const
 {
@@ -109,6 +140,7 @@ const std::vector<CODComponent*>& CODDrawingController::GetSelection() const
 
 void CODDrawingController::SetSelection(const std::vector<CODComponent*>& selection)
 {
+    WatchModel();
     // Handles are drawn around the old and the new members.
     const CRect before = BoundsUnion(GetSelection());
     const bool hadSelection = !GetSelection().empty();
@@ -614,6 +646,7 @@ bool CODDrawingController::IsCommandChecked(int nId) const
 
 void CODDrawingController::OnLButtonDown(unsigned nFlags, const CPoint& ptDevice)
 {
+    WatchModel();
     if (!GetModel())
         return;
     m_nDragFlags = nFlags;

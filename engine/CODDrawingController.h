@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CODCommand.h"
+#include "engine/CODModelObserver.h"
 #include "platform/CPoint.h"
 #include "platform/CRect.h"
 #include "platform/CSize.h"
@@ -21,8 +22,9 @@ class CODPointComponent;
 // band, moving by dragging and nudging, resizing by the handles, and the
 // editing, order, alignment, zoom and display commands by id. Needs no
 // window: the host hands in device pixels of its client area and answers
-// the callbacks below.
-class CODDrawingController {
+// the callbacks below. It watches the model it selects in, so a reset
+// drops a selection whose components are gone; it goes before its model.
+class CODDrawingController : public CODModelObserver {
 public:
     // The tool state: idle, or what a press of the left button started.
     enum State { Idle = 0, Selecting = 1, Moving = 2, Resizing = 3, Drawing = 4, EditingVertex = 5 };
@@ -92,12 +94,15 @@ public:
     static constexpr int ID_OD_SAME_SIZE = 44570;
 
     explicit CODDrawingController(CODDrawingViewport* pViewport);
-    virtual ~CODDrawingController();
+    ~CODDrawingController() override;
     CODDrawingController(const CODDrawingController&) = delete;
     CODDrawingController& operator=(const CODDrawingController&) = delete;
 
     CODModel* GetModel() const;
     CODDrawingViewport* GetViewport() const { return m_pViewport; }
+
+    // A reset model has none of the selected components any more.
+    void OnModelUpdate(CODModel* pModel, int nHint) override;
 
     // The viewport's selection; its last member is the primary selection.
     const std::vector<CODComponent*>& GetSelection() const;
@@ -203,6 +208,8 @@ protected:
 
 private:
     CDC& MappingDC() const;
+    // Observes the viewport's model, and only it.
+    void WatchModel();
     int HandleAt(const CPoint& ptDevice) const;
     // The primary selection when it is a line or polygon, whose points the
     // mouse moves one by one; the index of its point under the mouse.
@@ -244,6 +251,7 @@ private:
     bool* Switch(int nId) const;
 
     CODDrawingViewport* m_pViewport;
+    CODModel* m_pWatched = nullptr;
     int m_nState = Idle;
     Tool m_tool = Tool::Select;
     std::vector<POINT> m_points;

@@ -595,3 +595,28 @@ TEST_F(DrawingControllerTest, ADoubleClickHandsTheComponentToTheWindow)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DrawingControllerTest, AResetModelLeavesNothingSelected)
+{
+    m_controller.SetSelection({m_boxes[0], m_boxes[1]});
+    m_controller.OnLButtonDown(0, CPoint(150, 125));
+    m_model.Reset();
+    EXPECT_TRUE(Selection().empty());
+    EXPECT_EQ(m_controller.GetState(), C::Idle);
+    EXPECT_FALSE(m_controller.IsCommandEnabled(C::ID_EDIT_CLEAR));
+    // A controller made before its viewport had a model watches it from the first selection on.
+    CODModel model;
+    CODDrawingViewport later;
+    CODDrawingController controller(&later);
+    auto* shape = new CODRectComponent();
+    shape->Create(CRect(0, 0, 10, 10));
+    model.AddChild(shape);
+    later.SetModel(&model);
+    controller.SetSelection({shape});
+    model.Reset();
+    EXPECT_TRUE(later.GetSelection().empty());
+}
+
+}  // namespace
