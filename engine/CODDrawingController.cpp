@@ -52,7 +52,6 @@ bool IsSelectable(const CODComponent* pComponent)
     return pComponent->IsVisible() && (!edit || edit->IsSelectable());
 }
 
-
 CRect Normalized(const CPoint& a, const CPoint& b)
 {
     CRect rect(a.x, a.y, b.x, b.y);
@@ -66,7 +65,8 @@ bool Contains(const CRect& outer, const CRect& inner)
         && inner.bottom <= outer.bottom;
 }
 
-// Anchors 0-2 and 4-6 move a top or bottom edge, 0, 2-4 and 6-7 a side.
+// Every handle but the top and bottom centres moves a side, every one but
+// the side centres the top or the bottom.
 bool MovesX(int nHandle)
 {
     return nHandle != 1 && nHandle != 5;
