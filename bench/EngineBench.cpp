@@ -3,11 +3,14 @@
 // for rectangles, into a 24-bit DIB section. Then a chart of boxes in a grid
 // joined by orthogonal links: building it, moving boxes one by one (each
 // move re-routes the links at that box) and routing every link once. Last,
-// saving and opening a chart document of 4000 boxes with text and links.
+// saving and opening a chart document of 4000 boxes with text and links, and
+// dragging one of its boxes in a window.
 //   engine_bench [count]
 #include "engine/CArchive.h"
 #include "engine/CODBoolProperty.h"
 #include "engine/CODCirclePort.h"
+#include "engine/CODDrawingController.h"
+#include "engine/CODDrawingViewport.h"
 #include "engine/CODLinkComponent.h"
 #include "engine/CODModel.h"
 #include "engine/CODSymbolComponent.h"
@@ -19,6 +22,7 @@
 #include "platform/CDC.h"
 #include "platform/HeadlessApplication.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -70,6 +74,16 @@ double Time(const char* name, int count, const std::function<void()>& phase)
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf("%-28s %7d   %8.3f s   %7.2f us each\n", name, count, seconds, seconds * 1e6 / count);
     return seconds;
+}
+
+// Draws into a new 24-bit DIB section; returns the bitmap it replaced.
+HBITMAP SelectSection(CDC& dc, int nWidth, int nHeight)
+{
+    BITMAPINFOHEADER header;
+    header.biWidth = nWidth;
+    header.biHeight = nHeight;
+    header.biBitCount = 24;
+    return dc.SelectObject(CBitmap::CreateDIBSection(&dc, header));
 }
 
 CRect Slot(int i)
@@ -176,11 +190,12 @@ CODSymbolComponent* MakeChartBox(int column, int row, CDC& dc)
     return box.symbol;
 }
 
-void ArchiveBench(CDC& dc)
+constexpr int kChartBoxes = 4000;
+constexpr int kChartColumns = 80;
+
+// 4000 chart boxes, each joined to the one below.
+void BuildChart(CODModel& model, CDC& dc)
 {
-    constexpr int kChartBoxes = 4000;
-    constexpr int kChartColumns = 80;
-    CODModel model;
     model.SetSize(kChartColumns * kGridPitchX, (kChartBoxes / kChartColumns) * kGridPitchY);
     std::vector<CODSymbolComponent*> boxes;
     for (int i = 0; i < kChartBoxes; ++i) {
@@ -193,6 +208,12 @@ void ArchiveBench(CDC& dc)
                                boxes[static_cast<std::size_t>(i + kChartColumns)]->GetPort(Top));
         model.AddChild(link);
     }
+}
+
+void ArchiveBench(CDC& dc)
+{
+    CODModel model;
+    BuildChart(model, dc);
     const std::string path = (std::filesystem::temp_directory_path() / "engine_bench.qrd").string();
     std::size_t bytes = 0;
     Time("archive: save 4000 boxes", 1, [&] {
@@ -214,6 +235,76 @@ void ArchiveBench(CDC& dc)
     std::filesystem::remove(path);
 }
 
+// Dragging one box of the 4000-box chart in a 1280 x 800 window at 100 %:
+// each mouse move repaints only what the controller reports damaged, drawn
+// through the spatial index; then the release, its undo, and drawing the
+// whole chart at the zoom that fits it in the window.
+void DragBench(CDC& measure)
+{
+    constexpr int kWindowWidth = 1280;
+    constexpr int kWindowHeight = 800;
+    constexpr int kFrames = 200;
+    constexpr int kStepX = 3;
+    constexpr int kStepY = 1;
+    CODModel model;
+    BuildChart(model, measure);
+    CODDrawingViewport viewport;
+    viewport.SetModel(&model);
+    CODDrawingController controller(&viewport);
+    controller.SetClientSize(CSize(kWindowWidth, kWindowHeight));
+    std::vector<CRect> damaged;
+    controller.m_onRepaint = [&damaged](const CRect& rect) { damaged.push_back(rect); };
+
+    CDC screen;
+    const HBITMAP previous = SelectSection(screen, kWindowWidth, kWindowHeight);
+    const auto paint = [&] {
+        for (const CRect& rect : damaged) {
+            viewport.OnPrepareDC(&screen);
+            viewport.Draw(&screen, rect.IsRectNull() ? CRect(0, 0, kWindowWidth, kWindowHeight) : rect);
+        }
+        viewport.OnPrepareDC(&screen);
+        controller.DrawTracking(&screen);
+        screen.Flush();
+        damaged.clear();
+    };
+
+    // The box in column 2 of row 2.
+    CPoint point(2 * kGridPitchX + kGridBoxWidth / 2, 2 * kGridPitchY + kGridBoxHeight / 2);
+    controller.OnLButtonDown(0, point);
+    paint();
+    double worst = 0;
+    const double total = Time("drag: one frame", kFrames, [&] {
+        for (int i = 0; i < kFrames; ++i) {
+            const Clock::time_point start = Clock::now();
+            point = CPoint(point.x + kStepX, point.y + kStepY);
+            controller.OnMouseMove(MK_LBUTTON, point);
+            paint();
+            worst = std::max(worst, std::chrono::duration<double>(Clock::now() - start).count());
+        }
+    });
+    std::printf("%-28s %7d   %8.3f ms mean, %.3f ms worst\n", "drag: frames", kFrames, total * 1e3 / kFrames,
+                worst * 1e3);
+    Time("drag: release and repaint", 1, [&] {
+        controller.OnLButtonUp(0, point);
+        paint();
+    });
+    Time("drag: undo and repaint", 1, [&] {
+        controller.Undo();
+        paint();
+    });
+    const CSize canvas = model.GetSize();
+    const int fit = std::max(viewport.GetMinMagnification(),
+                             std::min(kWindowWidth * 100 / canvas.cx, kWindowHeight * 100 / canvas.cy));
+    viewport.SetMagnification(fit, fit);
+    std::printf("%-28s %7d %%\n", "zoom to fit: magnification", fit);
+    Time("zoom to fit: draw the chart", 1, [&] {
+        viewport.OnPrepareDC(&screen);
+        viewport.Draw(&screen, CRect(0, 0, canvas.cx, canvas.cy));
+        screen.Flush();
+    });
+    screen.SelectObject(previous);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -222,12 +313,7 @@ int main(int argc, char** argv)
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultCount;
 
     CDC dc;
-    BITMAPINFOHEADER header;
-    header.biWidth = kCanvasSize;
-    header.biHeight = kCanvasSize;
-    header.biBitCount = 24;
-    const HBITMAP section = CBitmap::CreateDIBSection(&dc, header);
-    const HBITMAP previous = dc.SelectObject(section);
+    const HBITMAP previous = SelectSection(dc, kCanvasSize, kCanvasSize);
 
     std::vector<std::unique_ptr<CODTextComponent>> texts;
     texts.reserve(static_cast<std::size_t>(count));
@@ -281,5 +367,6 @@ int main(int argc, char** argv)
     dc.SelectObject(previous);
     LinkBench();
     ArchiveBench(dc);
+    DragBench(dc);
     return 0;
 }

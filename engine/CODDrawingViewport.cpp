@@ -194,8 +194,8 @@ void CODDrawingViewport::DrawGrid(CDC* pDC, const CRect& rect) const
 {
     if (!m_bGridVisible)
         return;
-    const double stepX = m_fGridSpacingX * LogicalUnitsPerUnit(m_nUnitOfMeasure);
-    const double stepY = m_fGridSpacingY * LogicalUnitsPerUnit(m_nUnitOfMeasure);
+    const double stepX = GetGridStepX();
+    const double stepY = GetGridStepY();
     const double pixelsX = stepX / m_fZoomX;
     const double pixelsY = stepY / m_fZoomY;
     if (pixelsX < kMinGridPixels || pixelsX > kMaxGridPixels || pixelsY < kMinGridPixels || pixelsY > kMaxGridPixels)
@@ -248,10 +248,7 @@ void CODDrawingViewport::DrawSelectionHandles(CDC* pDC, const CRect& rect) const
             continue;
         const bool primary = component == m_selection.back();
         pDC->SelectObject(CBrush::GetStockBrush(primary ? LTGRAY_BRUSH : WHITE_BRUSH));
-        const CPoint centre = bounds.CenterPoint();
-        std::array<POINT, 8> handles = {POINT{bounds.left, bounds.top}, POINT{centre.x, bounds.top},
-            POINT{bounds.right, bounds.top}, POINT{bounds.right, centre.y}, POINT{bounds.right, bounds.bottom},
-            POINT{centre.x, bounds.bottom}, POINT{bounds.left, bounds.bottom}, POINT{bounds.left, centre.y}};
+        std::array<POINT, 8> handles = HandlePoints(bounds);
         pDC->LPtoDP(handles.data(), static_cast<int>(handles.size()));
         // Handles keep their size in pixels whatever the zoom.
         const int inner = pDC->SaveDC();
@@ -264,6 +261,35 @@ void CODDrawingViewport::DrawSelectionHandles(CDC* pDC, const CRect& rect) const
         pDC->RestoreDC(inner);
     }
     pDC->RestoreDC(saved);
+}
+
+std::array<POINT, 8> CODDrawingViewport::HandlePoints(const CRect& bounds)
+{
+    const CPoint centre = bounds.CenterPoint();
+    return {POINT{bounds.left, bounds.top}, POINT{centre.x, bounds.top}, POINT{bounds.right, bounds.top},
+        POINT{bounds.right, centre.y}, POINT{bounds.right, bounds.bottom}, POINT{centre.x, bounds.bottom},
+        POINT{bounds.left, bounds.bottom}, POINT{bounds.left, centre.y}};
+}
+
+double CODDrawingViewport::GetGridStepX() const
+{
+    return m_fGridSpacingX * LogicalUnitsPerUnit(m_nUnitOfMeasure);
+}
+
+double CODDrawingViewport::GetGridStepY() const
+{
+    return m_fGridSpacingY * LogicalUnitsPerUnit(m_nUnitOfMeasure);
+}
+
+CPoint CODDrawingViewport::SnapToGrid(const CPoint& point) const
+{
+    const CPoint origin = m_pModel ? m_pModel->GetOrigin() : CPoint();
+    const auto snap = [](int value, int start, double step) {
+        if (step <= 0)
+            return value;
+        return start + RoundHalfAwayFromZero(RoundHalfAwayFromZero((value - start) / step) * step);
+    };
+    return CPoint(snap(point.x, origin.x, GetGridStepX()), snap(point.y, origin.y, GetGridStepY()));
 }
 
 CSize CODDrawingViewport::GetPageSize() const

@@ -6,6 +6,7 @@
 #include "platform/CSize.h"
 #include "platform/WinTypes.h"
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -95,6 +96,15 @@ public:
     // The last member is the primary selection; the viewport only draws it.
     void SetSelection(const std::vector<CODComponent*>& selection) { m_selection = selection; }
     const std::vector<CODComponent*>& GetSelection() const { return m_selection; }
+
+    // The selection handles of bounds, in the anchor-code order: clockwise
+    // from the top-left corner.
+    static std::array<POINT, 8> HandlePoints(const CRect& bounds);
+    // The grid spacing in logical units, and the grid intersection nearest
+    // to a logical point (the grid starts at the canvas origin).
+    double GetGridStepX() const;
+    double GetGridStepY() const;
+    CPoint SnapToGrid(const CPoint& point) const;
 
     // Properties new components receive.
     std::vector<const CODProperty*> GetDefaultProperties() const;

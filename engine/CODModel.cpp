@@ -2,7 +2,9 @@
 
 #include "engine/CArchive.h"
 #include "engine/CODEditProperties.h"
+#include "engine/CODLabelComponent.h"
 #include "engine/CODModelObserver.h"
+#include "engine/ODHelpers.h"
 #include "engine/PropertyIds.h"
 #include "platform/CBrush.h"
 #include "platform/CDC.h"
@@ -19,6 +21,11 @@ constexpr std::uint32_t kModelSchema = 2;
 }  // namespace
 
 CODModel::CODModel()
+    : m_history([this](const CODCommand& /*command*/) {
+        // Undoing changes the document as much as doing does.
+        m_bModified = true;
+        Notify(CODModelObserver::kHintComponents);
+    })
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     Reset();
@@ -27,7 +34,9 @@ CODModel::CODModel()
 
 CODModel::~CODModel()
 {
-    // The children go while the index and the id table they may reach are still here.
+    // The children go while the index and the id table they may reach are
+    // still here, after the commands that hold some of them.
+    m_history.Clear();
     ReleaseBackground();
     RemoveAllChildren();
 }
@@ -56,6 +65,7 @@ void CODModel::ReleaseBackground()
 
 void CODModel::Reset()
 {
+    m_history.Clear();
     RemoveAllChildren();
     ReleaseBackground();
     m_rcBounds = CRect(0, 0, kDefaultCanvasSize, kDefaultCanvasSize);
@@ -173,16 +183,7 @@ bool CODModel::IsInsideCanvas(const CPoint& point, const CODComponent* pComponen
 
 CRect CODModel::GetComponentsBounds() const
 {
-    CRect bounds;
-    bool first = true;
-    for (const CODComponent* child : m_children) {
-        const CRect b = child->GetBounds();
-        bounds = first ? b
-                       : CRect(std::min(bounds.left, b.left), std::min(bounds.top, b.top),
-                               std::max(bounds.right, b.right), std::max(bounds.bottom, b.bottom));
-        first = false;
-    }
-    return bounds;
+    return BoundsUnion(m_children);
 }
 
 CODComponent* CODModel::FindById(std::uint32_t nId) const
@@ -211,6 +212,15 @@ void CODModel::Notify(int nHint)
 
 void CODModel::OnChildAdded(CODComponent* pChild)
 {
+    // A part taken out of a group becomes selectable again.
+    const auto* own = dynamic_cast<const CODEditProperties*>(pChild->GetProperty(OD_PROP_EDIT, false));
+    const auto* labels = dynamic_cast<const CODEditProperties*>(GetProperty(OD_PROP_MODEL_EDIT, false));
+    const int selectable = dynamic_cast<CODLabelComponent*>(pChild) && labels ? labels->IsSelectable() : 1;
+    if (own && own->IsSelectable() != selectable) {
+        CODEditProperties edit(*own);
+        edit.SetSelectable(selectable);
+        pChild->AddProperty(edit);
+    }
     m_index.Insert(pChild);
     m_bModified = true;
 }

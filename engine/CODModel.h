@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/CODCommandHistory.h"
 #include "engine/CODComponent.h"
 #include "engine/CODGridIndex.h"
 #include "engine/CODIdTable.h"
@@ -52,6 +53,10 @@ public:
     bool IsModified() const { return m_bModified; }
     void SetModified(bool bModified) { m_bModified = bModified; }
 
+    // The user's changes, to undo and redo; emptied by Reset.
+    CODCommandHistory& GetHistory() { return m_history; }
+    const CODCommandHistory& GetHistory() const { return m_history; }
+
     void AddObserver(CODModelObserver* pObserver);
     void RemoveObserver(CODModelObserver* pObserver);
 
@@ -63,7 +68,8 @@ public:
     CODModel* GetModel() override { return this; }
     CODIdTable* GetIdTable() override { return &m_idTable; }
     CODSpatialIndex* GetSpatialIndex() override { return &m_index; }
-    // Top-level components stay selectable; they enter the index.
+    // Top-level components are selectable (labels as property 50 says); they
+    // enter the index.
     void OnChildAdded(CODComponent* pChild) override;
     bool RemoveChild(int nIndex) override;
     void OnChildrenChanged(CODComponent* pParent) override;
@@ -73,7 +79,7 @@ public:
     void UpdateBounds(CDC* pDC = nullptr) override;
     void OnDraw(CDC* pDC) override;
 
-protected:
+    // Tells every observer.
     void Notify(int nHint);
 
 private:
@@ -92,4 +98,6 @@ private:
     CODGridIndex m_index;
     bool m_bModified = false;
     std::vector<CODModelObserver*> m_observers;
+    // Last: its commands hold references on components of this model.
+    CODCommandHistory m_history;
 };

@@ -7,6 +7,8 @@ class CODModelObserver {
 public:
     // Background colour or component changed.
     static constexpr int kHintBackground = 0;
+    // Components changed by a command done, undone or redone.
+    static constexpr int kHintComponents = 1;
     // Canvas size or origin changed, or a document was loaded.
     static constexpr int kHintCanvas = 3;
     // The model was reset.

@@ -47,6 +47,24 @@ CPoint CODPointComponent::GetWorldPoint(int nIndex) const
         : CPoint();
 }
 
+bool CODPointComponent::InsertPoint(int nIndex, const CPoint& point)
+{
+    if (nIndex < 0 || nIndex > GetPointCount() || GetPointCount() >= kMaxPoints)
+        return false;
+    m_points.insert(m_points.begin() + nIndex, point);
+    m_worldPoints.resize(m_points.size());
+    return true;
+}
+
+bool CODPointComponent::RemovePoint(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= GetPointCount())
+        return false;
+    m_points.erase(m_points.begin() + nIndex);
+    m_worldPoints.resize(m_points.size());
+    return true;
+}
+
 bool CODPointComponent::SetPoints(const POINT* points, int nCount)
 {
     if ((!points && nCount > 0) || !SetPointCount(nCount))

@@ -33,6 +33,11 @@ public:
     const std::vector<POINT>& GetWorldPoints() const { return m_worldPoints; }
     // Replaces the points; false (unchanged) for a count out of range.
     bool SetPoints(const POINT* points, int nCount);
+    // Before the point at the index (at the end for the count); false
+    // (unchanged) for an index out of range or one point too many.
+    bool InsertPoint(int nIndex, const CPoint& point);
+    // False (unchanged) for an index out of range.
+    bool RemovePoint(int nIndex);
 
     // The point at nPercent (0-100, clamped) of the length of the path
     // through the world points, in order; pSegment receives the index of the

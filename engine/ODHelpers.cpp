@@ -1,8 +1,10 @@
 #include "engine/ODHelpers.h"
 
+#include "engine/CODComponent.h"
 #include "platform/Arithmetic.h"
 #include "platform/CDC.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -58,4 +60,21 @@ int AngleBetween(int x1, int y1, int x2, int y2)
     if (dx < 0.0)
         degrees += 180.0;
     return RoundHalfAwayFromZero(degrees * 10.0);
+}
+
+CRect BoundsUnion(const std::vector<CODComponent*>& components)
+{
+    CRect bounds;
+    bool first = true;
+    for (const CODComponent* component : components) {
+        bounds = first ? component->GetBounds() : Enclosing(bounds, component->GetBounds());
+        first = false;
+    }
+    return bounds;
+}
+
+CRect Enclosing(const CRect& a, const CRect& b)
+{
+    return CRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                 std::max(a.bottom, b.bottom));
 }

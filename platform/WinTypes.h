@@ -75,3 +75,17 @@ constexpr std::int64_t DibRowBytes(std::int64_t width, int bitCount)
 {
     return ((width * bitCount + 31) / 32) * 4;
 }
+
+// Mouse-message flags: the buttons and keys held during a mouse event.
+constexpr unsigned MK_LBUTTON = 0x0001;
+constexpr unsigned MK_RBUTTON = 0x0002;
+constexpr unsigned MK_SHIFT = 0x0004;
+constexpr unsigned MK_CONTROL = 0x0008;
+
+// Virtual-key codes of the keys the editor reacts to.
+constexpr unsigned VK_ESCAPE = 0x1B;
+constexpr unsigned VK_LEFT = 0x25;
+constexpr unsigned VK_UP = 0x26;
+constexpr unsigned VK_RIGHT = 0x27;
+constexpr unsigned VK_DOWN = 0x28;
+constexpr unsigned VK_DELETE = 0x2E;

@@ -1,4 +1,5 @@
 #include "ArchiveBytes.h"
+#include "HintRecorder.h"
 #include "TestDiagram.h"
 
 #include "engine/CArchive.h"
@@ -17,12 +18,7 @@
 namespace {
 
 using quorrel_test::ArchiveBytes;
-
-class HintRecorder : public CODModelObserver {
-public:
-    void OnModelUpdate(CODModel* /*pModel*/, int nHint) override { hints.push_back(nHint); }
-    std::vector<int> hints;
-};
+using quorrel_test::HintRecorder;
 
 TEST(Model, ResetGivesAnEmptyWhiteCanvasWithTheEditDefaults)
 {

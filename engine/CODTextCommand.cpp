@@ -1,0 +1,34 @@
+#include "engine/CODTextCommand.h"
+
+#include "engine/CODTextComponent.h"
+
+CODTextCommand::CODTextCommand(CODModel* pModel, CODTextComponent* pText, const std::string& strText)
+    : CODCommand(pModel, {pText}), m_pText(pText), m_strText(strText)
+{
+}
+
+bool CODTextCommand::Show(const std::string& strText) const
+{
+    if (!m_pText || !m_pText->SetText(strText))
+        return false;
+    m_pText->UpdateBounds();
+    return true;
+}
+
+bool CODTextCommand::Execute()
+{
+    if (!m_pText)
+        return false;
+    m_strOldText = m_pText->GetText();
+    return Show(m_strText);
+}
+
+bool CODTextCommand::Unexecute()
+{
+    return Show(m_strOldText);
+}
+
+std::string CODTextCommand::GetDescription() const
+{
+    return Describe("Text Command: text = %s", m_strText.c_str());
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/CODCommand.h"
+
+class CODTextComponent;
+
+// Gives a text component a new text; undo gives back the old one.
+class CODTextCommand : public CODCommand {
+public:
+    CODTextCommand(CODModel* pModel, CODTextComponent* pText, const std::string& strText);
+
+    // False for a text the component refuses (too long).
+    bool Execute() override;
+    bool Unexecute() override;
+    std::string GetDescription() const override;
+
+private:
+    bool Show(const std::string& strText) const;
+
+    CODTextComponent* m_pText;
+    std::string m_strText;
+    std::string m_strOldText;
+};
