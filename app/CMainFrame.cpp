@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -34,6 +35,30 @@ constexpr unsigned int kShowMinimized = 2;
 constexpr unsigned int kShowMaximized = 3;
 
 constexpr const char* kRecentFileSection = "Recent File List";
+// How often the commands' enabled and checked states follow the chart, as an idle-time update would.
+constexpr int kCommandStateMilliseconds = 250;
+
+using Controller = CODDrawingController;
+// The chart controller's commands, and those of them that are switches shown checked.
+constexpr int kControllerCommands[] = {
+    Controller::ID_EDIT_UNDO, Controller::ID_EDIT_REDO, Controller::ID_EDIT_CUT, Controller::ID_EDIT_COPY,
+    Controller::ID_EDIT_PASTE, CQuorrelController::ID_SELECT_ALL, Controller::ID_EDIT_CLEAR,
+    Controller::ID_OD_ALIGN_TOP, Controller::ID_OD_ALIGN_MIDDLE, Controller::ID_OD_ALIGN_BOTTOM,
+    Controller::ID_OD_ALIGN_LEFT, Controller::ID_OD_ALIGN_CENTER, Controller::ID_OD_ALIGN_RIGHT,
+    Controller::ID_OD_NUDGE_UP, Controller::ID_OD_NUDGE_DOWN, Controller::ID_OD_NUDGE_LEFT, Controller::ID_OD_NUDGE_RIGHT,
+    Controller::ID_OD_GROUP, Controller::ID_OD_UNGROUP, Controller::ID_OD_BRING_TO_FRONT, Controller::ID_OD_SEND_TO_BACK,
+    Controller::ID_OD_BRING_FORWARD, Controller::ID_OD_SEND_BACKWARD, Controller::ID_OD_ROTATE_LEFT,
+    Controller::ID_OD_ROTATE_RIGHT, Controller::ID_OD_FLIP_VERTICAL, Controller::ID_OD_FLIP_HORIZONTAL,
+    Controller::ID_OD_SPACE_ACROSS, Controller::ID_OD_SPACE_DOWN, Controller::ID_OD_SAME_WIDTH,
+    Controller::ID_OD_SAME_HEIGHT, Controller::ID_OD_SAME_SIZE, Controller::ID_OD_ZOOM_100, Controller::ID_OD_ZOOM_200,
+    Controller::ID_OD_ZOOM_50, Controller::ID_OD_ZOOM_75, Controller::ID_OD_ZOOM_NORMAL, Controller::ID_OD_GRID,
+    Controller::ID_OD_PAGE_BOUNDS, Controller::ID_OD_SNAP_TO_GRID, Controller::ID_OD_ANGLE_SNAP,
+};
+constexpr int kCheckedCommands[] = {
+    Controller::ID_OD_ZOOM_100, Controller::ID_OD_ZOOM_200, Controller::ID_OD_ZOOM_50, Controller::ID_OD_ZOOM_75,
+    Controller::ID_OD_ZOOM_NORMAL, Controller::ID_OD_GRID, Controller::ID_OD_PAGE_BOUNDS, Controller::ID_OD_SNAP_TO_GRID,
+    Controller::ID_OD_ANGLE_SNAP,
+};
 constexpr const char* kChartFilter = "Quorrel(*.qrd)|*.qrd||";
 constexpr const char* kChartExtension = "qrd";
 
@@ -67,6 +92,9 @@ CMainFrame::CMainFrame()
     CreateActions();
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateMenus(); });
     UpdateMenus();
+    auto* commandStates = new QTimer(this);
+    connect(commandStates, &QTimer::timeout, this, [this] { UpdateCommandStates(); });
+    commandStates->start(kCommandStateMilliseconds);
 }
 
 CMainFrame::~CMainFrame()
@@ -209,21 +237,13 @@ void CMainFrame::CreateActions()
     ConnectView(ID_SCALE_DRAWING_UP, [](CQuorrelView& view) { view.GetController().OnScaleDrawingUp(); });
     ConnectView(ID_SCALE_DRAWING_DOWN, [](CQuorrelView& view) { view.GetController().OnScaleDrawingDown(); });
     ConnectView(ID_RESIZE_DRAWING, [](CQuorrelView& view) { view.GetController().OnResizeDrawing(); });
-    for (const auto& [id, percent] : {std::pair{ID_ZOOM_100, 100}, std::pair{ID_ZOOM_200, 200},
-             std::pair{ID_ZOOM_50, 50}, std::pair{ID_ZOOM_75, 75}, std::pair{ID_ZOOM_NORMAL, 100}}) {
-        const int zoom = percent;
-        ConnectView(id, [zoom](CQuorrelView& view) { view.SetZoom(zoom); }, true);
+    // The editing, zoom and display commands are the chart controller's.
+    for (const int id : kControllerCommands) {
+        const bool bCheckable = std::find(std::begin(kCheckedCommands), std::end(kCheckedCommands), id)
+            != std::end(kCheckedCommands);
+        ConnectView(static_cast<unsigned int>(id), [id](CQuorrelView& view) { view.GetController().OnCommand(id); },
+                    bCheckable);
     }
-    const auto toggle = [this](unsigned int nID, bool CODDrawingViewport::*flag) {
-        ConnectView(nID, [flag](CQuorrelView& view) {
-            view.GetViewport().*flag = !(view.GetViewport().*flag);
-            view.Update();
-        }, true);
-    };
-    toggle(ID_VIEW_GRID, &CODDrawingViewport::m_bGridVisible);
-    toggle(ID_VIEW_PAGE_BOUNDS, &CODDrawingViewport::m_bPagesVisible);
-    toggle(ID_SNAP_TO_GRID, &CODDrawingViewport::m_bSnapToGrid);
-    toggle(ID_ANGLE_SNAP, &CODDrawingViewport::m_bAngleSnap);
     Connect(ID_FILE_CLOSE, &CMainFrame::OnFileClose);
     Connect(ID_RUN_COMMAND_FILE, &CMainFrame::OnRunCommandFile);
     Connect(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
@@ -262,18 +282,17 @@ void CMainFrame::UpdateCommandStates()
     if (view == nullptr)
         return;
     const CQuorrelViewport& viewport = view->GetViewport();
-    const CSize zoom = viewport.GetMagnification();
     const auto check = [this](unsigned int nID, bool bChecked) { GetAction(nID)->setChecked(bChecked); };
     check(ID_PRINT_CUT_MARKS, viewport.m_bCutMarksVisible);
     check(ID_VIEW_RULERS, view->AreRulersShown());
     check(ID_VIEW_PORTS, view->GetController().ArePortsShown());
-    check(ID_VIEW_GRID, viewport.m_bGridVisible);
-    check(ID_VIEW_PAGE_BOUNDS, viewport.m_bPagesVisible);
-    check(ID_SNAP_TO_GRID, viewport.m_bSnapToGrid);
-    check(ID_ANGLE_SNAP, viewport.m_bAngleSnap);
-    for (const auto& [id, percent] : {std::pair{ID_ZOOM_100, 100}, std::pair{ID_ZOOM_200, 200},
-             std::pair{ID_ZOOM_50, 50}, std::pair{ID_ZOOM_75, 75}, std::pair{ID_ZOOM_NORMAL, 100}})
-        check(id, zoom.cx == percent && zoom.cy == percent);
+    const CQuorrelController& controller = view->GetController();
+    for (const int id : kControllerCommands) {
+        QAction* action = GetAction(static_cast<unsigned int>(id));
+        action->setEnabled(controller.IsCommandEnabled(id));
+        if (action->isCheckable())
+            action->setChecked(controller.IsCommandChecked(id));
+    }
 }
 
 void CMainFrame::UpdateMenus()
@@ -319,6 +338,8 @@ void CMainFrame::UpdateMenus()
 CChildFrame* CMainFrame::OnFileNew()
 {
     auto* frame = new CChildFrame("Quorrel" + std::to_string(++m_nUntitled));
+    // An edit changes what Undo and the others may do at once, not at the next update.
+    frame->GetActiveView()->m_onCommandStatesChanged = [this] { UpdateCommandStates(); };
     m_pMdiArea->addSubWindow(frame);
     // Queued: while the frame is being destroyed the area may still list it.
     connect(frame, &QObject::destroyed, this, [this] { UpdateMenus(); }, Qt::QueuedConnection);

@@ -47,8 +47,26 @@ public:
 }  // namespace
 
 CQuorrelController::CQuorrelController(CQuorrelView* pView)
-    : m_pView(pView)
+    : CODDrawingController(pView != nullptr ? &pView->GetViewport() : nullptr)
+    , m_pView(pView)
 {
+}
+
+bool CQuorrelController::OnCommand(int nId)
+{
+    return CODDrawingController::OnCommand(nId == ID_SELECT_ALL ? ID_EDIT_SELECT_ALL : nId);
+}
+
+bool CQuorrelController::Zoom(int nPercent)
+{
+    if (m_pView == nullptr)
+        return CODDrawingController::Zoom(nPercent);
+    return m_pView->SetZoom(nPercent);
+}
+
+bool CQuorrelController::IsCommandEnabled(int nId) const
+{
+    return CODDrawingController::IsCommandEnabled(nId == ID_SELECT_ALL ? ID_EDIT_SELECT_ALL : nId);
 }
 
 CQuorrelController::~CQuorrelController() = default;

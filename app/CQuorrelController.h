@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/CODDrawingController.h"
+
 #include <string>
 
 class CODModel;
@@ -7,12 +9,18 @@ class CommandFile;
 class CQuorrelView;
 class CQuorrelViewport;
 
-// The program's controller of one chart view: runs a command file into the chart
-// and owns the steps of that run. Steps whose builders do not exist yet pass.
-class CQuorrelController {
+// The program's controller of one chart view: the engine's editing
+// controller on the view's viewport, plus the chart run of a command file
+// and the chart view's own commands.
+class CQuorrelController : public CODDrawingController {
 public:
     explicit CQuorrelController(CQuorrelView* pView);
-    virtual ~CQuorrelController();
+    ~CQuorrelController() override;
+
+    // The program's id of Select All, which the engine knows by its own.
+    static constexpr int ID_SELECT_ALL = 32809;
+    bool OnCommand(int nId) override;
+    bool IsCommandEnabled(int nId) const override;
 
     // Handler of "Run Command File...": asks for a command file and runs it in a new chart window.
     void OnRunCommandFile();
@@ -65,6 +73,10 @@ public:
 
     // A batch run's exit status: 0 when no message was reported, else 1.
     static int BatchExitStatus();
+
+protected:
+    // About the middle of the window, as the view zooms.
+    bool Zoom(int nPercent) override;
 
 private:
     // The chart's model; none without a view.

@@ -13,6 +13,8 @@
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPageLayout>
 #include <QPageSetupDialog>
@@ -58,15 +60,63 @@ CRect DeviceToLogical(const CQuorrelView& view, const QRect& rect)
     return CRect(topLeft.x - 1, topLeft.y - 1, bottomRight.x + 1, bottomRight.y + 1);
 }
 
+// The controller's key flags for Qt's modifiers.
+unsigned KeyFlags(Qt::KeyboardModifiers modifiers)
+{
+    return ((modifiers & Qt::ShiftModifier) != 0 ? MK_SHIFT : 0U) | ((modifiers & Qt::ControlModifier) != 0 ? MK_CONTROL : 0U);
+}
+
+// The keys the controller takes, as virtual keys; 0 for the others.
+unsigned VirtualKey(int nKey)
+{
+    switch (nKey) {
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    default:
+        return 0;
+    }
+}
+
+Qt::CursorShape CursorShape(CODDrawingController::Cursor cursor)
+{
+    switch (cursor) {
+    case CODDrawingController::Cursor::Move:
+        return Qt::SizeAllCursor;
+    case CODDrawingController::Cursor::SizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case CODDrawingController::Cursor::SizeNS:
+        return Qt::SizeVerCursor;
+    case CODDrawingController::Cursor::SizeNESW:
+        return Qt::SizeBDiagCursor;
+    case CODDrawingController::Cursor::SizeWE:
+        return Qt::SizeHorCursor;
+    case CODDrawingController::Cursor::Arrow:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+
 }  // namespace
 
 CQuorrelView::CQuorrelView(QWidget* parent)
     : QAbstractScrollArea(parent)
-    , m_pController(std::make_unique<CQuorrelController>(this))
     , m_pHorizontalRuler(new CRulerBar(this, true))
     , m_pVerticalRuler(new CRulerBar(this, false))
 {
     m_viewport.SetModel(&m_document.GetModel());
+    // The controller watches the model from the start, so it comes after it is set.
+    m_pController = std::make_unique<CQuorrelController>(this);
+    ConnectController();
     m_document.GetModel().AddObserver(this);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
@@ -85,6 +135,30 @@ CQuorrelView::~CQuorrelView()
 CQuorrelController& CQuorrelView::GetController()
 {
     return *m_pController;
+}
+
+void CQuorrelView::ConnectController()
+{
+    CQuorrelController& controller = *m_pController;
+    controller.m_onRepaint = [this](const CRect& rect) {
+        if (rect.IsRectEmpty()) {
+            UpdateScrollBars();
+            Update();
+        } else {
+            InvalidateLogical(rect);
+        }
+        CommandStatesChanged();
+    };
+    controller.m_onSetCursor = [this](CODDrawingController::Cursor cursor) {
+        viewport()->setCursor(QCursor(CursorShape(cursor)));
+    };
+    controller.m_onStartTimer = [this](int, int nMilliseconds) { m_autoScrollTimer.start(nMilliseconds); };
+    controller.m_onStopTimer = [this](int) { m_autoScrollTimer.stop(); };
+    controller.m_onGetKeyFlags = [] { return KeyFlags(QGuiApplication::keyboardModifiers()); };
+    connect(&m_autoScrollTimer, &QTimer::timeout, this, [this] {
+        m_pController->OnTimer(CODDrawingController::kAutoScrollTimer);
+        UpdateScrollBars();
+    });
 }
 
 std::string CQuorrelView::GetTitle() const
@@ -189,6 +263,13 @@ void CQuorrelView::OnModelUpdate(CODModel*, int)
     // Every hint the model sends changes what the whole window shows.
     UpdateScrollBars();
     Update();
+    CommandStatesChanged();
+}
+
+void CQuorrelView::CommandStatesChanged() const
+{
+    if (m_onCommandStatesChanged)
+        m_onCommandStatesChanged();
 }
 
 CPoint CQuorrelView::ClientToLogical(const CPoint& point) const
@@ -238,10 +319,10 @@ bool CQuorrelView::ZoomToFit(const std::vector<CODComponent*>& components)
     return true;
 }
 
-void CQuorrelView::SetZoom(int nPercent)
+bool CQuorrelView::SetZoom(int nPercent)
 {
     const CSize client = GetClientSize();
-    ZoomAbout(nPercent, CPoint(client.cx / 2, client.cy / 2));
+    return ZoomAbout(nPercent, CPoint(client.cx / 2, client.cy / 2));
 }
 
 void CQuorrelView::ScrollTo(const CPoint& logical)
@@ -384,11 +465,18 @@ void CQuorrelView::paintEvent(QPaintEvent* event)
     DrawDamage();
     QPainter painter(viewport());
     painter.drawImage(event->rect(), m_buffer, event->rect());
+    // A drag's outlines go over the chart, never into the buffer.
+    if (m_pController->GetState() != CODDrawingController::Idle) {
+        CPaintDeviceDC dc(&painter, false);
+        PrepareDC(dc);
+        m_pController->DrawTracking(&dc);
+    }
 }
 
 void CQuorrelView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    m_pController->SetClientSize(CSize(viewport()->width(), viewport()->height()));
     LayOutRulers();
     UpdateScrollBars();
     Update();
@@ -460,18 +548,27 @@ void CQuorrelView::leaveEvent(QEvent* event)
     QAbstractScrollArea::leaveEvent(event);
 }
 
-void CQuorrelView::OnLButtonDown(Qt::KeyboardModifiers, const CPoint&)
+void CQuorrelView::OnLButtonDown(Qt::KeyboardModifiers modifiers, const CPoint& point)
 {
     setFocus(Qt::MouseFocusReason);
+    m_pController->OnLButtonDown(KeyFlags(modifiers) | MK_LBUTTON, point);
 }
 
-void CQuorrelView::OnLButtonUp(Qt::KeyboardModifiers, const CPoint&) {}
+void CQuorrelView::OnLButtonUp(Qt::KeyboardModifiers modifiers, const CPoint& point)
+{
+    m_pController->OnLButtonUp(KeyFlags(modifiers), point);
+    // A click changes the selection, which the editing commands depend on.
+    CommandStatesChanged();
+}
 
-void CQuorrelView::OnLButtonDblClk(Qt::KeyboardModifiers, const CPoint&) {}
+void CQuorrelView::OnLButtonDblClk(Qt::KeyboardModifiers modifiers, const CPoint& point)
+{
+    m_pController->OnLButtonDblClk(KeyFlags(modifiers) | MK_LBUTTON, point);
+}
 
 void CQuorrelView::OnRButtonDown(Qt::KeyboardModifiers, const CPoint&) {}
 
-void CQuorrelView::OnMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, const CPoint& point)
+void CQuorrelView::OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const CPoint& point)
 {
     m_ptTracked = ClientToLogical(point);
     m_bTracking = true;
@@ -479,11 +576,13 @@ void CQuorrelView::OnMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, const CP
         m_pHorizontalRuler->update();
         m_pVerticalRuler->update();
     }
+    m_pController->OnMouseMove(KeyFlags(modifiers) | ((buttons & Qt::LeftButton) != 0 ? MK_LBUTTON : 0U), point);
 }
 
-bool CQuorrelView::OnKeyDown(int, Qt::KeyboardModifiers)
+bool CQuorrelView::OnKeyDown(int nKey, Qt::KeyboardModifiers modifiers)
 {
-    return false;
+    const unsigned key = VirtualKey(nKey);
+    return key != 0 && m_pController->OnKeyDown(key, KeyFlags(modifiers));
 }
 
 void CQuorrelView::ApplyPageSettings(QPrinter& printer) const

@@ -8,7 +8,9 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QRegion>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +43,8 @@ public:
     ~CQuorrelView() override;
 
     CQuorrelController& GetController();
+    // Called after anything that may change which commands are enabled.
+    std::function<void()> m_onCommandStatesChanged;
     CQuorrelDoc& GetDocument() { return m_document; }
     CQuorrelViewport& GetViewport() { return m_viewport; }
 
@@ -76,7 +80,7 @@ public:
     // The zoom and scroll that show the components; false when they cover nothing.
     bool ZoomToFit(const std::vector<CODComponent*>& components);
     // Zoom commands: the percent on both axes about the window's centre.
-    void SetZoom(int nPercent);
+    bool SetZoom(int nPercent);
     // The logical point shown at the client's top-left.
     void ScrollTo(const CPoint& logical);
     CSize GetClientSize() const;
@@ -126,10 +130,14 @@ private:
     CPoint Convert(const CPoint& point, bool bToLogical) const;
     void LayOutRulers();
     void DrawDamage();
+    // Hands the view's repaints, cursor, timer and keys to the controller.
+    void ConnectController();
+    void CommandStatesChanged() const;
 
     CQuorrelDoc m_document;  // before the controller, which works on its model
     CQuorrelViewport m_viewport;
     std::unique_ptr<CQuorrelController> m_pController;
+    QTimer m_autoScrollTimer;
     std::string m_strPathName;
     std::string m_strUntitled;
     QImage m_buffer;

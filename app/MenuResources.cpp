@@ -143,6 +143,8 @@ const std::vector<std::pair<unsigned int, const char*>>& MenuResources::Accelera
         {57681, "Shift+F6"}, {32817, "Ctrl+Alt+PgUp"}, {32818, "Ctrl+Alt+PgDown"},
         // The chart view's own keys for the same two commands.
         {32817, "Ctrl+Shift+PgUp"}, {32818, "Ctrl+Shift+PgDown"},
+        // The Edit menu promises Ctrl+Y for Redo; Ctrl+Shift+Z is the Linux desktops' key for it.
+        {57644, "Ctrl+Y"}, {57644, "Ctrl+Shift+Z"},
     };
     return accelerators;
 }

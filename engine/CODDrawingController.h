@@ -200,6 +200,8 @@ public:
     std::function<unsigned()> m_onGetKeyFlags;
 
 protected:
+    // The zoom commands' magnification on both axes; false outside the limits.
+    virtual bool Zoom(int nPercent);
     void Repaint(const CRect& rcLogical) const;
     void SetCursor(Cursor cursor);
     // The components the command acts on as they are now: the selection
@@ -243,7 +245,6 @@ private:
     bool GroupSelection();
     bool UngroupSelection();
     bool DeleteSelection();
-    bool Zoom(int nPercent);
     bool HasGroupSelected() const;
     // The magnification a zoom command sets (0 for other ids), and the
     // viewport switch a toggle command flips (none for other ids).
