@@ -5,6 +5,7 @@
 #include "app/MenuResources.h"
 #include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
+#include "app/GedcomImport.h"
 #include "platform/FileDialog.h"
 #include "platform/ResourceStrings.h"
 #include "platform/AppSettings.h"
@@ -246,6 +247,7 @@ void CMainFrame::CreateActions()
     }
     Connect(ID_FILE_CLOSE, &CMainFrame::OnFileClose);
     Connect(ID_RUN_COMMAND_FILE, &CMainFrame::OnRunCommandFile);
+    Connect(ID_IMPORT_GEDCOM, &CMainFrame::OnImportGedcom);
     Connect(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
     Connect(ID_APP_EXIT, &CMainFrame::OnAppExit);
     Connect(ID_VIEW_STATUS_BAR, &CMainFrame::OnViewStatusBar);
@@ -452,6 +454,11 @@ void CMainFrame::OnRunCommandFile()
 {
     if (CQuorrelView* view = GetActiveView())
         view->GetController().OnRunCommandFile();
+}
+
+void CMainFrame::OnImportGedcom()
+{
+    GedcomImport::Run(this);
 }
 
 void CMainFrame::OnAppAbout()

@@ -74,6 +74,7 @@ private:
     void OnOpenRecentFile(int nIndex);
     void OnFileClose();
     void OnRunCommandFile();
+    void OnImportGedcom();
     void OnAppAbout();
     void OnAppExit();
     void OnViewStatusBar();

@@ -26,6 +26,7 @@ const std::vector<MenuItem>& MenuResources::ChartWindowMenu()
                 {"Save &As...", 57604},
                 {"&Export...", 32798},
                 {"Run Command File...", ID_RUN_COMMAND_FILE},
+                {"Import GEDCOM...", ID_IMPORT_GEDCOM},
                 Separator(),
                 {"Page Setup", 57605},
                 {"Print &Cut Marks", 32808},
@@ -119,6 +120,7 @@ const std::vector<MenuItem>& MenuResources::MainWindowMenu()
             {
                 {"&New\tCtrl+N", ID_FILE_NEW},
                 {"&Open...\tCtrl+O", ID_FILE_OPEN},
+                {"Import GEDCOM...", ID_IMPORT_GEDCOM},
                 Separator(),
                 {"P&rint Setup...", 57606},
                 Separator(),

@@ -46,6 +46,8 @@ enum : unsigned int {
     ID_WINDOW_TILE_HORZ = 57651,
     ID_VIEW_STATUS_BAR = 59393,
     ID_RUN_COMMAND_FILE = 32820,
+    // Our own: a GEDCOM file made into a project.
+    ID_IMPORT_GEDCOM = 32830,
     ID_FILE_SAVE = 57603,
     ID_FILE_SAVE_AS = 57604,
     ID_FILE_PAGE_SETUP = 57605,
