@@ -42,18 +42,23 @@ std::vector<CRect> TopLevelBounds(const CODModel& model)
     return bounds;
 }
 
+// An ancestor chart of Paul run into a view and saved as a chart file.
+bool SaveGeneratedChart(const char* path, int generations)
+{
+    CQuorrelView generator;
+    generator.GetController().RunCommandFile(pedigree::CommandFileWith(pedigree::Paul,
+        "[CHART]\nTYPE=Ancestor\n[Ancestor]\ngenerations=" + std::to_string(generations)
+            + "\nGenerationGap=40\nLeftGap=10\nTopGap=10\n"));
+    return generator.SaveDocument(path);
+}
+
 TEST(GuiSession, OpensZoomsScalesSavesAndReopensAGeneratedChart)
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         GTEST_SKIP() << "no display";
     std::vector<std::string> messages;
     MessageBox::SetSink([&messages](const std::string& text) { messages.push_back(text); });
-    {
-        CQuorrelView generator;
-        generator.GetController().RunCommandFile(pedigree::CommandFileWith(pedigree::Paul,
-            "[CHART]\nTYPE=Ancestor\n[Ancestor]\ngenerations=4\nGenerationGap=40\nLeftGap=10\nTopGap=10\n"));
-        ASSERT_TRUE(generator.SaveDocument("tree.qrd"));
-    }
+    ASSERT_TRUE(SaveGeneratedChart("tree.qrd", 4));
     std::vector<CRect> saved;
     {
         CQuorrelApp app(CommandLineInfo::Parse({"tree.qrd"}));
@@ -122,12 +127,7 @@ TEST(GuiSession, SelectsDragsUndoesRedoesAndSavesABox)
         GTEST_SKIP() << "no display";
     std::vector<std::string> messages;
     MessageBox::SetSink([&messages](const std::string& text) { messages.push_back(text); });
-    {
-        CQuorrelView generator;
-        generator.GetController().RunCommandFile(pedigree::CommandFileWith(pedigree::Paul,
-            "[CHART]\nTYPE=Ancestor\n[Ancestor]\ngenerations=3\nGenerationGap=40\nLeftGap=10\nTopGap=10\n"));
-        ASSERT_TRUE(generator.SaveDocument("edit.qrd"));
-    }
+    ASSERT_TRUE(SaveGeneratedChart("edit.qrd", 3));
     int index = -1;
     CRect moved;
     {
