@@ -97,7 +97,7 @@ const std::vector<MenuItem>& MenuResources::ChartWindowMenu()
             }),
         Popup("&Window",
             {
-                {"&New Window", 57648},
+                {"&New Window", ID_WINDOW_NEW},
                 {"&Cascade", ID_WINDOW_CASCADE},
                 {"&Tile", ID_WINDOW_TILE_HORZ},
                 {"&Arrange Icons", 57649},

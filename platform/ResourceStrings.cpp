@@ -26,7 +26,6 @@ constexpr struct {
     {32777, "Insert a box with a shadow\nShadow Box"},
     {32779, "Insert a box\nBox"},
     {32780, "Insert a picture from an image file\nNew Image"},
-    {32782, "Show or hide the Zoom/Pan toolbar\nToggle Zoom/Pan"},
     {32783, "Show or hide the Rotate toolbar\nToggle  Rotate ToolBar"},
     {32784, "Show or hide the Nudge toolbar\nToggle Nudge"},
     {32785, "Show or hide the Alignment toolbar\nToggle Alignment"},
