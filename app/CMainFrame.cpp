@@ -74,7 +74,7 @@ constexpr int kCheckedCommands[] = {
     Controller::ID_OD_ANGLE_SNAP,
 };
 constexpr const char* kChartFilter = "Quorrel(*.qrd)|*.qrd||";
-
+constexpr const char* kChartExtension = "qrd";
 constexpr QSize kButtonImageSize(16, 15);
 constexpr const char* kToolBarSection = "ToolBar";
 constexpr const char* kAllOffKey = "AllOff";
@@ -85,12 +85,11 @@ constexpr const char* kBarStateKey = "State";
 // All Off and All On go through the bars in this order.
 constexpr std::array<unsigned int, 9> kAllBarsOrder = {ID_VIEW_ALIGN_BAR, ID_VIEW_DRAWING_BAR, ID_VIEW_NUDGE_BAR,
     ID_VIEW_ROTATE_BAR, ID_VIEW_STATUS_BAR, ID_VIEW_STRUCTURE_BAR, ID_VIEW_GENE_BAR, ID_VIEW_TOOLBAR, ID_VIEW_ZOOM_BAR};
-// The first dock row at the top, then the second: Standard, Zoom/Pan, Rotate, Nudge; Symbols, Drawing, Alignment, Structure.
-constexpr unsigned int kFirstRowBars[] = {22109, 22113, 22108, 22100};
-constexpr unsigned int kSecondRowBars[] = {130, 22079, 22067, 22110};
+// The two dock rows at the top, each bar just after the one before it.
+constexpr unsigned int kFirstRowBars[] = {IDW_STANDARD_BAR, IDW_ZOOM_BAR, IDW_ROTATE_BAR, IDW_NUDGE_BAR};
+constexpr unsigned int kSecondRowBars[] = {IDW_SYMBOLS_BAR, IDW_DRAWING_BAR, IDW_ALIGN_BAR, IDW_STRUCTURE_BAR};
 constexpr const char* kWindowMenuText = "&Window";
 constexpr const char* kChartWindowItem = "chartWindowItem";
-constexpr const char* kChartExtension = "qrd";
 
 std::string RecentFileKey(int nIndex)
 {

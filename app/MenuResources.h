@@ -52,6 +52,18 @@ public:
     static const std::vector<ToolBarResource>& ToolBars();
 };
 
+// The toolbars' window identifiers.
+enum : unsigned int {
+    IDW_STANDARD_BAR = 22109,
+    IDW_ZOOM_BAR = 22113,
+    IDW_SYMBOLS_BAR = 130,
+    IDW_DRAWING_BAR = 22079,
+    IDW_ALIGN_BAR = 22067,
+    IDW_NUDGE_BAR = 22100,
+    IDW_ROTATE_BAR = 22108,
+    IDW_STRUCTURE_BAR = 22110,
+};
+
 // The command identifiers the shell handles itself.
 enum : unsigned int {
     ID_FILE_NEW = 57600,
