@@ -5,15 +5,28 @@
 #include "app/MenuResources.h"
 #include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
+#include "app/CommandLineInfo.h"
 #include "app/GedcomImport.h"
 #include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
 #include "platform/ResourceStrings.h"
 #include "platform/AppSettings.h"
 #include "platform/QtStatusBarHost.h"
 #include "platform/QtText.h"
 
 #include <QAction>
+#include <QByteArray>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMimeData>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QUrl>
 #include <QPointer>
 #include <QTimer>
 #include <QKeySequence>
@@ -24,6 +37,7 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <functional>
 
@@ -62,6 +76,21 @@ constexpr int kCheckedCommands[] = {
 };
 constexpr const char* kChartFilter = "Quorrel(*.qrd)|*.qrd||";
 constexpr const char* kChartExtension = "qrd";
+constexpr QSize kButtonImageSize(16, 15);
+constexpr const char* kToolBarSection = "ToolBar";
+constexpr const char* kAllOffKey = "AllOff";
+constexpr const char* kStatusBarKey = "StatusBarVisible";
+// The framework's bar state, kept as one base64 value.
+constexpr const char* kBarStateSection = "QRDBarState";
+constexpr const char* kBarStateKey = "State";
+// All Off and All On go through the bars in this order.
+constexpr std::array<unsigned int, 9> kAllBarsOrder = {ID_VIEW_ALIGN_BAR, ID_VIEW_DRAWING_BAR, ID_VIEW_NUDGE_BAR,
+    ID_VIEW_ROTATE_BAR, ID_VIEW_STATUS_BAR, ID_VIEW_STRUCTURE_BAR, ID_VIEW_GENE_BAR, ID_VIEW_TOOLBAR, ID_VIEW_ZOOM_BAR};
+// The two dock rows at the top, each bar just after the one before it.
+constexpr unsigned int kFirstRowBars[] = {IDW_STANDARD_BAR, IDW_ZOOM_BAR, IDW_ROTATE_BAR, IDW_NUDGE_BAR};
+constexpr unsigned int kSecondRowBars[] = {IDW_SYMBOLS_BAR, IDW_DRAWING_BAR, IDW_ALIGN_BAR, IDW_STRUCTURE_BAR};
+constexpr const char* kWindowMenuText = "&Window";
+constexpr const char* kChartWindowItem = "chartWindowItem";
 
 std::string RecentFileKey(int nIndex)
 {
@@ -88,13 +117,19 @@ CMainFrame::CMainFrame()
     setWindowTitle(QStringLiteral("Quorrel"));
     setCentralWidget(m_pMdiArea);
     resize(1024, 740);
+    setAcceptDrops(true);
     RestoreWindowPlacement();
     CreateStatusBar();
     CreateActions();
+    CreateToolBars();
+    LoadBarState();
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateMenus(); });
     UpdateMenus();
     auto* commandStates = new QTimer(this);
-    connect(commandStates, &QTimer::timeout, this, [this] { UpdateCommandStates(); });
+    connect(commandStates, &QTimer::timeout, this, [this] {
+        UpdateCommandStates();
+        UpdateBarStates();
+    });
     commandStates->start(kCommandStateMilliseconds);
 }
 
@@ -150,8 +185,120 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    SaveBarState();
     SaveWindowPlacement();
     QMainWindow::closeEvent(event);
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        m_pStatusBarHost->SetMessageText(tip.isEmpty() ? ResourceStrings::Load(IDS_IDLE_MESSAGE) : QtText::Encode(tip));
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::CreateToolBars()
+{
+    for (const ToolBarResource& resource : MenuResources::ToolBars()) {
+        const std::string caption = resource.caption != nullptr ? resource.caption : ResourceStrings::Load(resource.windowId);
+        auto* bar = new QToolBar(QtText::Decode(caption), this);
+        bar->setObjectName(QStringLiteral("ToolBar%1").arg(resource.windowId));
+        bar->setIconSize(kButtonImageSize);
+        bar->setAllowedAreas(Qt::AllToolBarAreas);
+        for (const ToolBarButton& button : resource.buttons) {
+            if (button.id == 0) {
+                bar->addSeparator();
+                continue;
+            }
+            QAction* action = GetAction(button.id);
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(button.icon))));
+            action->setIconVisibleInMenu(false);
+            bar->addAction(action);
+        }
+        m_toolBars.emplace(resource.windowId, bar);
+        connect(bar, &QToolBar::visibilityChanged, this, [this] { UpdateBarStates(); });
+    }
+    for (const unsigned int id : kFirstRowBars)
+        addToolBar(Qt::TopToolBarArea, m_toolBars.at(id));
+    addToolBarBreak(Qt::TopToolBarArea);
+    for (const unsigned int id : kSecondRowBars)
+        addToolBar(Qt::TopToolBarArea, m_toolBars.at(id));
+
+    const auto& resources = MenuResources::ToolBars();
+    for (const unsigned int toggleId : kAllBarsOrder) {
+        ControlBar bar{statusBar(), kStatusBarKey, toggleId, true};
+        const auto resource = std::find_if(resources.begin(), resources.end(),
+            [toggleId](const ToolBarResource& r) { return r.toggleId == toggleId; });
+        if (resource != resources.end()) {
+            bar.pBar = m_toolBars.at(resource->windowId);
+            bar.key = resource->visibilityKey;
+        }
+        m_bars.push_back(bar);
+        const std::size_t nBar = m_bars.size() - 1;
+        QAction* toggle = GetAction(toggleId);
+        toggle->setEnabled(true);
+        toggle->setCheckable(true);
+        connect(toggle, &QAction::triggered, this, [this, nBar] { OnToggleBar(nBar); });
+    }
+    Connect(ID_VIEW_ALL_OFF, [this] { ShowAllBars(false); });
+    Connect(ID_VIEW_ALL_ON, [this] { ShowAllBars(true); });
+}
+
+QToolBar* CMainFrame::GetToolBar(unsigned int nWindowId) const
+{
+    const auto found = m_toolBars.find(nWindowId);
+    return found != m_toolBars.end() ? found->second : nullptr;
+}
+
+void CMainFrame::LoadBarState()
+{
+    for (ControlBar& bar : m_bars) {
+        bar.bVisible = AppSettings::GetInt(kToolBarSection, bar.key, 1) != 0;
+        bar.pBar->setVisible(bar.bVisible);
+    }
+    m_bAllOff = AppSettings::GetInt(kToolBarSection, kAllOffKey, 0) != 0;
+    const std::string state = AppSettings::GetString(kBarStateSection, kBarStateKey, "");
+    if (!state.empty())
+        restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
+    UpdateBarStates();
+}
+
+void CMainFrame::SaveBarState() const
+{
+    AppSettings::WriteString(kBarStateSection, kBarStateKey, saveState().toBase64().toStdString());
+    for (const ControlBar& bar : m_bars)
+        AppSettings::WriteInt(kToolBarSection, bar.key, bar.bVisible ? 1 : 0);
+    AppSettings::WriteInt(kToolBarSection, kAllOffKey, m_bAllOff ? 1 : 0);
+}
+
+void CMainFrame::OnToggleBar(std::size_t nBar)
+{
+    ControlBar& bar = m_bars[nBar];
+    bar.pBar->setVisible(!bar.bVisible);
+    bar.bVisible = !bar.bVisible;
+    UpdateBarStates();
+}
+
+void CMainFrame::ShowAllBars(bool bShow)
+{
+    for (ControlBar& bar : m_bars) {
+        bar.pBar->setVisible(bShow);
+        bar.bVisible = bShow;
+    }
+    m_bAllOff = !bShow;
+    UpdateBarStates();
+}
+
+void CMainFrame::UpdateBarStates()
+{
+    for (ControlBar& bar : m_bars) {
+        // A floating bar closed by its own button is hidden too.
+        bar.bVisible = !bar.pBar->isHidden();
+        GetAction(bar.toggleId)->setChecked(bar.bVisible);
+    }
 }
 
 void CMainFrame::CloseAfterBatchRun(CQuorrelView* pBatchView)
@@ -201,6 +348,14 @@ QAction* CMainFrame::GetAction(unsigned int nID)
         return found->second;
     auto* action = new QAction(this);
     action->setEnabled(false);  // as a command without a handler is
+    // The prompt: the status-bar text, then after a line break the tool tip.
+    const QString prompt = QtText::Decode(ResourceStrings::Load(nID));
+    if (!prompt.isEmpty()) {
+        action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
+        const QString tip = prompt.section(QLatin1Char('\n'), 1);
+        if (!tip.isEmpty())
+            action->setToolTip(tip);
+    }
     m_actions.emplace(nID, action);
     return action;
 }
@@ -250,20 +405,23 @@ void CMainFrame::CreateActions()
     Connect(ID_IMPORT_GEDCOM, &CMainFrame::OnImportGedcom);
     Connect(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
     Connect(ID_APP_EXIT, &CMainFrame::OnAppExit);
-    Connect(ID_VIEW_STATUS_BAR, &CMainFrame::OnViewStatusBar);
-    connect(GetAction(ID_WINDOW_CASCADE), &QAction::triggered, m_pMdiArea, &QMdiArea::cascadeSubWindows);
-    connect(GetAction(ID_WINDOW_TILE_HORZ), &QAction::triggered, m_pMdiArea, &QMdiArea::tileSubWindows);
-    GetAction(ID_WINDOW_CASCADE)->setEnabled(true);
-    GetAction(ID_WINDOW_TILE_HORZ)->setEnabled(true);
-    GetAction(ID_VIEW_STATUS_BAR)->setCheckable(true);
-    GetAction(ID_VIEW_STATUS_BAR)->setChecked(true);
+    // Help Topics, the Help button and F1 all open the manual: there is no help file on this platform.
+    for (const unsigned int id : {ID_HELP_FINDER, ID_CONTEXT_HELP, ID_HELP})
+        Connect(id, &CMainFrame::OnHelpUserManual);
+    Connect(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
+    Connect(ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
 }
 
 void CMainFrame::Connect(unsigned int nID, void (CMainFrame::*handler)())
 {
+    Connect(nID, [this, handler] { (this->*handler)(); });
+}
+
+void CMainFrame::Connect(unsigned int nID, const std::function<void()>& handler)
+{
     QAction* action = GetAction(nID);
     action->setEnabled(true);
-    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    connect(action, &QAction::triggered, this, handler);
 }
 
 void CMainFrame::ConnectView(unsigned int nID, const std::function<void(CQuorrelView&)>& handler, bool bCheckable)
@@ -333,8 +491,31 @@ void CMainFrame::UpdateMenus()
         menu->addAction(alias);
     };
     const std::vector<MenuItem>& menu = bChartMenu ? MenuResources::ChartWindowMenu() : MenuResources::MainWindowMenu();
-    for (const MenuItem& popup : menu)
-        AddItems(menuBar()->addMenu(QtText::Decode(popup.text)), popup.items, action);
+    for (const MenuItem& popup : menu) {
+        QMenu* popupMenu = menuBar()->addMenu(QtText::Decode(popup.text));
+        AddItems(popupMenu, popup.items, action);
+        if (popup.text == kWindowMenuText)
+            connect(popupMenu, &QMenu::aboutToShow, this, [this, popupMenu] { UpdateWindowMenu(popupMenu); });
+    }
+}
+
+void CMainFrame::UpdateWindowMenu(QMenu* menu)
+{
+    for (QAction* item : menu->actions())
+        if (item->property(kChartWindowItem).toBool())
+            delete item;
+    const QList<QMdiSubWindow*> frames = m_pMdiArea->subWindowList();
+    if (frames.isEmpty())
+        return;
+    menu->addSeparator()->setProperty(kChartWindowItem, true);
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        QMdiSubWindow* frame = frames[i];
+        QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(frame->windowTitle()));
+        item->setProperty(kChartWindowItem, true);
+        item->setCheckable(true);
+        item->setChecked(frame == m_pMdiArea->currentSubWindow());
+        connect(item, &QAction::triggered, this, [this, frame] { m_pMdiArea->setActiveSubWindow(frame); });
+    }
 }
 
 CChildFrame* CMainFrame::OnFileNew()
@@ -471,9 +652,66 @@ void CMainFrame::OnAppExit()
     close();
 }
 
-void CMainFrame::OnViewStatusBar()
+std::string CMainFrame::UserManualPath()
 {
-    const bool bShow = statusBar()->isHidden();
-    statusBar()->setVisible(bShow);
-    GetAction(ID_VIEW_STATUS_BAR)->setChecked(bShow);
+    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/" QUORREL_INSTALLED_MANUAL);
+    for (const QString& path : {installed, QStringLiteral(QUORREL_SOURCE_MANUAL)}) {
+        if (QFileInfo(path).isFile())
+            return QtText::EncodeUtf8(QFileInfo(path).canonicalFilePath());
+    }
+    return {};
+}
+
+void CMainFrame::OnHelpUserManual()
+{
+    const std::string path = UserManualPath();
+    if (path.empty()) {
+        MessageBox::Show("The user manual is not installed.");
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path))))
+        MessageBox::Show("No program could be started to show " + path + ".");
+}
+
+void CMainFrame::OpenDroppedFile(const std::string& strPath)
+{
+    const CommandLineInfo info = CommandLineInfo::Parse({strPath});
+    if (info.m_strCommandFile.empty()) {
+        OpenDocumentFile(strPath);
+        return;
+    }
+    OnFileNew()->GetActiveView()->GetController().RunCommandFile(strPath);
+}
+
+namespace {
+
+// The local chart and command files among the dropped ones.
+std::vector<std::string> DroppedFiles(const QMimeData* data)
+{
+    std::vector<std::string> files;
+    for (const QUrl& url : data->urls()) {
+        const QString suffix = QFileInfo(url.fileName()).suffix().toLower();
+        if (url.isLocalFile() && (suffix == QStringLiteral("qrd") || suffix == QStringLiteral("qrc")
+                                     || suffix == QStringLiteral("ini")))
+            files.push_back(QtText::EncodeUtf8(url.toLocalFile()));
+    }
+    return files;
+}
+
+}  // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFiles(event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const std::vector<std::string> files = DroppedFiles(event->mimeData());
+    if (files.empty())
+        return;
+    event->acceptProposedAction();
+    for (const std::string& file : files)
+        OpenDroppedFile(file);
 }

@@ -57,18 +57,18 @@ const std::vector<MenuItem>& MenuResources::ChartWindowMenu()
             {
                 Popup("&ToolBars",
                     {
-                        {"&Alignment", 32785},
-                        {"&Drawing", 32787},
-                        {"&Nudge", 32784},
-                        {"&Rotate", 32783},
-                        {"S&tandard", 59392},
+                        {"&Alignment", ID_VIEW_ALIGN_BAR},
+                        {"&Drawing", ID_VIEW_DRAWING_BAR},
+                        {"&Nudge", ID_VIEW_NUDGE_BAR},
+                        {"&Rotate", ID_VIEW_ROTATE_BAR},
+                        {"S&tandard", ID_VIEW_TOOLBAR},
                         {"&Status Bar", ID_VIEW_STATUS_BAR},
-                        {"St&ructure", 32786},
-                        {"S&ymbols", 32788},
-                        {"&Zoom/Pan", 32782},
+                        {"St&ructure", ID_VIEW_STRUCTURE_BAR},
+                        {"S&ymbols", ID_VIEW_GENE_BAR},
+                        {"&Zoom/Pan", ID_VIEW_ZOOM_BAR},
                         Separator(),
-                        {"All &Off", 32790},
-                        {"All &On", 32799},
+                        {"All &Off", ID_VIEW_ALL_OFF},
+                        {"All &On", ID_VIEW_ALL_ON},
                     }),
                 Separator(),
                 {"Page &Bounds", 44544},
@@ -98,14 +98,16 @@ const std::vector<MenuItem>& MenuResources::ChartWindowMenu()
             }),
         Popup("&Window",
             {
-                {"&New Window", 57648},
+                {"&New Window", ID_WINDOW_NEW},
                 {"&Cascade", ID_WINDOW_CASCADE},
                 {"&Tile", ID_WINDOW_TILE_HORZ},
                 {"&Arrange Icons", 57649},
             }),
         Popup("&Help",
             {
-                {"&Help Topics", 57667},
+                {"&Help Topics", ID_HELP_FINDER},
+                // The manual in the browser, as a Linux program offers it.
+                {"&User Manual\tF1", ID_HELP},
                 Separator(),
                 {"&About Quorrel...", ID_APP_ABOUT},
             }),
@@ -128,8 +130,8 @@ const std::vector<MenuItem>& MenuResources::MainWindowMenu()
                 Separator(),
                 {"E&xit", ID_APP_EXIT},
             }),
-        Popup("&View", {{"&Toolbar", 59392}, {"&Status Bar", ID_VIEW_STATUS_BAR}}),
-        Popup("&Help", {{"&About Quorrel...", ID_APP_ABOUT}}),
+        Popup("&View", {{"&Toolbar", ID_VIEW_TOOLBAR}, {"&Status Bar", ID_VIEW_STATUS_BAR}}),
+        Popup("&Help", {{"&User Manual\tF1", ID_HELP}, Separator(), {"&About Quorrel...", ID_APP_ABOUT}}),
     };
     return menu;
 }
@@ -147,6 +149,49 @@ const std::vector<std::pair<unsigned int, const char*>>& MenuResources::Accelera
         {32817, "Ctrl+Shift+PgUp"}, {32818, "Ctrl+Shift+PgDown"},
         // The Edit menu promises Ctrl+Y for Redo; Ctrl+Shift+Z is the Linux desktops' key for it.
         {57644, "Ctrl+Y"}, {57644, "Ctrl+Shift+Z"},
+        // Quit as every Linux program does.
+        {ID_APP_EXIT, "Ctrl+Q"},
     };
     return accelerators;
+}
+
+const std::vector<ToolBarResource>& MenuResources::ToolBars()
+{
+    static const std::vector<ToolBarResource> bars = {
+        {IDW_STANDARD_BAR, nullptr,
+            {{ID_FILE_NEW, "new"}, {ID_FILE_OPEN, "open"}, {ID_FILE_SAVE, "save"}, {}, {57635, "cut"}, {57634, "copy"},
+                {57637, "paste"}, {}, {ID_FILE_PRINT, "print"}, {ID_APP_ABOUT, "about"}, {ID_CONTEXT_HELP, "help"}},
+            "ToolBarVisible", ID_VIEW_TOOLBAR},
+        {IDW_ZOOM_BAR, nullptr,
+            {{57643, "undo"}, {57644, "redo"}, {}, {44553, "zoom"}, {ID_ZOOM_TO_FIT, "zoom-fit"},
+                {ID_ZOOM_TO_SELECTION, "zoom-selection"}, {44545, "pan"}},
+            "ZoomBarVisible", ID_VIEW_ZOOM_BAR},
+        {IDW_SYMBOLS_BAR, "Symbols",
+            {{44538, "link"}, {32810, "link-orthogonal"}, {32793, "link-two-arrows"},
+                {32811, "link-two-arrows-orthogonal"}, {32792, "link-arrow"}, {32812, "link-arrow-orthogonal"}, {},
+                {32777, "shadow-box"}, {32779, "box"}, {32803, "connection-line"}},
+            "GeneBarVisible", ID_VIEW_GENE_BAR},
+        {IDW_DRAWING_BAR, nullptr,
+            {{44525, "select"}, {44528, "edit-vertices"}, {44546, "properties"}, {}, {44518, "line"},
+                {44522, "polyline"}, {44521, "polygon"}, {44524, "rectangle"}, {44520, "polycurve"},
+                {44514, "closed-curve"}, {44516, "ellipse"}, {44526, "text"}, {32801, "curve-text"},
+                {32780, "image"}, {32802, "port"}},
+            "DrawingBarVisible", ID_VIEW_DRAWING_BAR},
+        {IDW_ALIGN_BAR, nullptr,
+            {{44505, "align-top"}, {44503, "align-middle"}, {44500, "align-bottom"}, {}, {44502, "align-left"},
+                {44501, "align-center"}, {44504, "align-right"}},
+            "AlignBarVisible", ID_VIEW_ALIGN_BAR},
+        {IDW_NUDGE_BAR, nullptr,
+            {{44543, "nudge-up"}, {44540, "nudge-down"}, {44541, "nudge-left"}, {44542, "nudge-right"}},
+            "NudgeBarVisible", ID_VIEW_NUDGE_BAR},
+        {IDW_ROTATE_BAR, nullptr,
+            {{44532, "rotate"}, {44547, "rotate-left"}, {44548, "rotate-right"}, {44529, "flip-vertical"},
+                {44530, "flip-horizontal"}},
+            "RotateBarVisible", ID_VIEW_ROTATE_BAR},
+        {IDW_STRUCTURE_BAR, nullptr,
+            {{44536, "group"}, {44550, "ungroup"}, {}, {44533, "front"}, {44507, "back"}, {44531, "forward"},
+                {44508, "backward"}},
+            "StructureBarVisible", ID_VIEW_STRUCTURE_BAR},
+    };
+    return bars;
 }

@@ -24,6 +24,22 @@ struct MenuItem {
     std::vector<MenuItem> items;  // not empty: a popup menu
 };
 
+// One toolbar: its window id (whose string is its caption, unless it has a
+// caption of its own), its buttons (id 0: a separator; icon: the image's name
+// in the program's resources), its visibility key and its toggle command.
+struct ToolBarButton {
+    unsigned int id = 0;
+    const char* icon = nullptr;
+};
+
+struct ToolBarResource {
+    unsigned int windowId;
+    const char* caption;  // nullptr: the string with the window id
+    std::vector<ToolBarButton> buttons;
+    const char* visibilityKey;
+    unsigned int toggleId;
+};
+
 class MenuResources {
 public:
     // Resource 129: the menu while a chart window is open.
@@ -32,6 +48,20 @@ public:
     static const std::vector<MenuItem>& MainWindowMenu();
     // Resource 128: command identifier and key, in Qt's portable key text.
     static const std::vector<std::pair<unsigned int, const char*>>& Accelerators();
+    // The eight dockable toolbars, in the order they are created.
+    static const std::vector<ToolBarResource>& ToolBars();
+};
+
+// The toolbars' window identifiers.
+enum : unsigned int {
+    IDW_STANDARD_BAR = 22109,
+    IDW_ZOOM_BAR = 22113,
+    IDW_SYMBOLS_BAR = 130,
+    IDW_DRAWING_BAR = 22079,
+    IDW_ALIGN_BAR = 22067,
+    IDW_NUDGE_BAR = 22100,
+    IDW_ROTATE_BAR = 22108,
+    IDW_STRUCTURE_BAR = 22110,
 };
 
 // The command identifiers the shell handles itself.
@@ -44,7 +74,21 @@ enum : unsigned int {
     ID_APP_EXIT = 57665,
     ID_WINDOW_CASCADE = 57650,
     ID_WINDOW_TILE_HORZ = 57651,
+    ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
+    ID_VIEW_ZOOM_BAR = 32782,
+    ID_VIEW_ROTATE_BAR = 32783,
+    ID_VIEW_NUDGE_BAR = 32784,
+    ID_VIEW_ALIGN_BAR = 32785,
+    ID_VIEW_STRUCTURE_BAR = 32786,
+    ID_VIEW_DRAWING_BAR = 32787,
+    ID_VIEW_GENE_BAR = 32788,
+    ID_VIEW_ALL_OFF = 32790,
+    ID_VIEW_ALL_ON = 32799,
+    ID_HELP_FINDER = 57667,
+    ID_CONTEXT_HELP = 57669,
+    ID_HELP = 57670,
+    ID_WINDOW_NEW = 57648,
     ID_RUN_COMMAND_FILE = 32820,
     // Our own: a GEDCOM file made into a project.
     ID_IMPORT_GEDCOM = 32830,
