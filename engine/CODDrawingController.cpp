@@ -12,12 +12,14 @@
 #include "engine/CODGroupCommand.h"
 #include "engine/CODInsertCommand.h"
 #include "engine/CODLineComponent.h"
+#include "engine/CODLinkComponent.h"
 #include "engine/CODMacroCommand.h"
 #include "engine/CODModel.h"
 #include "engine/CODMoveCommand.h"
 #include "engine/CODMoveVertexCommand.h"
 #include "engine/CODOrderCommand.h"
 #include "engine/CODPolygonComponent.h"
+#include "engine/CODPortComponent.h"
 #include "engine/CODRectComponent.h"
 #include "engine/CODRotateCommand.h"
 #include "engine/CODScaleCommand.h"
@@ -326,11 +328,37 @@ bool CODDrawingController::SizeComponents(const std::vector<CODComponent*>& comp
 
 bool CODDrawingController::DeleteSelection()
 {
-    const std::vector<CODComponent*> members = SelectionInModel();
+    std::vector<CODComponent*> members = SelectionInModel();
     if (members.empty())
         return false;
+    // A link left joined to a deleted box would point at nothing: it goes too,
+    // and comes back with the box on undo.
+    for (CODComponent* link : LinksTo(members))
+        members.push_back(link);
     m_pViewport->SetSelection({});
     return Execute(std::make_unique<CODDeleteCommand>(GetModel(), members));
+}
+
+std::vector<CODComponent*> CODDrawingController::LinksTo(const std::vector<CODComponent*>& components) const
+{
+    const auto inSet = [&components](const CODComponent* component) {
+        for (; component != nullptr; component = component->GetParent())
+            if (std::find(components.begin(), components.end(), component) != components.end())
+                return true;
+        return false;
+    };
+    std::vector<CODComponent*> links;
+    for (CODComponent* child : GetModel()->GetChildren()) {
+        const auto* link = dynamic_cast<const CODLinkComponent*>(child);
+        if (link == nullptr || inSet(child))
+            continue;
+        const auto ownerInSet = [&inSet](const CODPortComponent* port) {
+            return port != nullptr && inSet(port->GetOwner());
+        };
+        if (ownerInSet(link->GetSourcePort()) || ownerInSet(link->GetTargetPort()))
+            links.push_back(child);
+    }
+    return links;
 }
 
 bool CODDrawingController::OrderSelection(int nKind)

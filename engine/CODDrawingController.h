@@ -245,6 +245,8 @@ private:
     bool GroupSelection();
     bool UngroupSelection();
     bool DeleteSelection();
+    // The top-level links joined to a port owned by the components or their children.
+    std::vector<CODComponent*> LinksTo(const std::vector<CODComponent*>& components) const;
     bool HasGroupSelected() const;
     // The magnification a zoom command sets (0 for other ids), and the
     // viewport switch a toggle command flips (none for other ids).

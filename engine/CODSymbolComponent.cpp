@@ -631,6 +631,14 @@ const CODComponent* TopOf(const CODComponent* pComponent)
     return pComponent;
 }
 
+// Whether both ports of the connection belong to symbols under the top.
+bool IsWithin(const CODConnection& connection, const CODComponent* pTop)
+{
+    const CODSymbolComponent* first = connection.GetPort1() ? connection.GetPort1()->GetOwner() : nullptr;
+    const CODSymbolComponent* second = connection.GetPort2() ? connection.GetPort2()->GetOwner() : nullptr;
+    return first && second && TopOf(first) == pTop && TopOf(second) == pTop;
+}
+
 // A part of one symbol that the archive gives: read whole, nobody's yet.
 template <class T>
 T* ReadPart(CArchive& ar)
@@ -659,8 +667,15 @@ void CODSymbolComponent::Serialize(CArchive& ar)
         for (const CODPortComponent* port : m_ports)
             ar.WriteObject(port);
         ar.WriteObject(m_pCentrePort);
-        ar.WriteDWord(static_cast<std::uint32_t>(m_connections.size()));
+        // A connection to a symbol taken out of this one's diagram (a deleted
+        // box) would store a port that no symbol stores, and the document
+        // could not be read again: only connections within the diagram are kept.
+        std::vector<const CODConnection*> kept;
         for (const CODConnection* connection : m_connections)
+            if (IsWithin(*connection, TopOf(this)))
+                kept.push_back(connection);
+        ar.WriteDWord(static_cast<std::uint32_t>(kept.size()));
+        for (const CODConnection* connection : kept)
             ar.WriteObject(connection);
         CODComponent::Serialize(ar);
         return;

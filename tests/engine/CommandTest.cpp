@@ -1,6 +1,8 @@
 #include "engine/CODAlignCommand.h"
 #include "engine/CODDeleteCommand.h"
 #include "engine/CODDeleteVertexCommand.h"
+#include "engine/CODDrawingController.h"
+#include "engine/CODDrawingViewport.h"
 #include "engine/CODEditProperties.h"
 #include "engine/CODGroupCommand.h"
 #include "engine/CODImageComponent.h"
@@ -25,6 +27,7 @@
 #include "engine/CODTransparencyCommand.h"
 #include "engine/CODUngroupCommand.h"
 #include "engine/PropertyIds.h"
+#include "tests/engine/StoredBytes.h"
 #include "tests/engine/TestDiagram.h"
 
 #include <gtest/gtest.h>
@@ -412,6 +415,41 @@ TEST(MoveCommand, MovingABoxReroutesItsLinksAndUndoPutsThemBack)
     ASSERT_TRUE(move.Unexecute());
     EXPECT_EQ(chart.target->GetPosition(), CPoint(400, 130));
     EXPECT_EQ(chart.Path(), straight);
+}
+
+// A box deleted in the editor takes its links with it and undo brings them
+// back; a box taken out alone leaves links to nothing, and the chart stored
+// then must still read again.
+TEST(DeleteCommand, ALinkedBoxGoesWithItsLinksAndTheStoredChartReadsAgain)
+{
+    LinkedBoxes chart(CRect(100, 100, 200, 160), CPoint(200, 130), CRect(400, 100, 500, 160), CPoint(400, 130));
+    CODDrawingViewport viewport;
+    viewport.SetModel(&chart.model);
+    {
+        CODDrawingController controller(&viewport);
+        controller.SetSelection({chart.boxes[1]});
+        ASSERT_TRUE(controller.OnCommand(CODDrawingController::ID_EDIT_CLEAR));
+        EXPECT_EQ(chart.model.GetChildren(), std::vector<CODComponent*>{chart.boxes[0]});
+        CODModel reread;
+        quorrel_test::Load(reread, quorrel_test::Store(chart.model));
+        EXPECT_EQ(reread.GetChildCount(), 1);
+        ASSERT_TRUE(controller.OnCommand(CODDrawingController::ID_EDIT_UNDO));
+        EXPECT_EQ(chart.model.GetChildCount(), 3);
+        EXPECT_EQ(chart.link->GetTargetPort(), chart.target);
+    }
+
+    CODDeleteCommand alone(&chart.model, {chart.boxes[1]});
+    ASSERT_TRUE(alone.Execute());
+    CODModel reread;
+    quorrel_test::Load(reread, quorrel_test::Store(chart.model));
+    EXPECT_EQ(reread.GetChildCount(), 2);
+    ASSERT_TRUE(alone.Unexecute());
+    CODModel whole;
+    quorrel_test::Load(whole, quorrel_test::Store(chart.model));
+    ASSERT_EQ(whole.GetChildCount(), 3);
+    const auto* link = dynamic_cast<const CODLinkComponent*>(whole.GetChild(2));
+    ASSERT_NE(link, nullptr);
+    EXPECT_NE(link->GetTargetPort(), nullptr) << "the restored link is stored joined";
 }
 
 TEST(MoveCommand, ALinkMovedWithBothItsBoxesKeepsItsShape)
