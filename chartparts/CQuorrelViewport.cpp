@@ -23,7 +23,6 @@ constexpr int kBytesPerPixel = 3;
 // The platform's bitmaps hold 32 bits a pixel however they report themselves.
 constexpr int kBandBytesPerPixel = 4;
 constexpr int kBytesPerKilo = 1024;
-constexpr int kRowAlignment = 4;
 
 bool ReadSwitch(const char* key, bool bDefault)
 {
@@ -38,8 +37,7 @@ void WriteSwitch(const char* key, bool bValue)
 // Bytes of a bottom-up 24-bit picture, rows padded as the format pads them.
 std::int64_t ImageBytes(const CSize& size)
 {
-    const std::int64_t row = (std::int64_t{size.cx} * kBytesPerPixel + kRowAlignment - 1) / kRowAlignment * kRowAlignment;
-    return row * size.cy;
+    return DibRowBytes(size.cx, kTrueColourBits) * size.cy;
 }
 
 }  // namespace

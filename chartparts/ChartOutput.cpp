@@ -44,8 +44,6 @@ constexpr OutputFile kOutputFiles[] = {
     {"OutPutPng", ".PNG", "PNG", "Saving the diagram to the file: %s.PNG\n", "Unable to create the output file %s.PNG\n"},
 };
 
-// PDF pages are measured in points.
-constexpr int kPointsPerInch = 72;
 constexpr const char* kCannotWrite = "The file cannot be written.";
 
 // The base is a path of any length, so no fixed buffer.
@@ -176,14 +174,16 @@ bool ChartOutput::SaveVector(const std::string& strPath, bool bPdf)
     bool drawn = false;
     if (pages > 0) {
         const CSize paper = m_pViewport->GetPaperSize();
-        VectorFileDC dc(format, strPath, MulDiv(paper.cx, kPointsPerInch, CQuorrelViewport::kLogicalUnitsPerInch),
-                        MulDiv(paper.cy, kPointsPerInch, CQuorrelViewport::kLogicalUnitsPerInch), true, title);
+        const auto points = [](int nLogical) {
+            return MulDiv(nLogical, VectorFileDC::kPointsPerInch, CQuorrelViewport::kLogicalUnitsPerInch);
+        };
+        VectorFileDC dc(format, strPath, points(paper.cx), points(paper.cy), true, title);
         drawn = dc.IsOpen();
         for (int n = 1; drawn && n <= pages; ++n) {
             if (n > 1)
                 drawn = dc.NewPage();
             if (drawn)
-                m_pViewport->DrawPrintedPage(dc, n, kPointsPerInch);
+                m_pViewport->DrawPrintedPage(dc, n, VectorFileDC::kPointsPerInch);
         }
         drawn = drawn && dc.Close();
     } else {

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kPointsPerInch = 72;
 constexpr int kScreenPixelsPerInch = 96;
 
 }  // namespace

@@ -12,6 +12,8 @@
 class VectorFileDC : public CDC {
 public:
     enum class Format { Pdf, Svg };
+    // A page's device units: points.
+    static constexpr int kPointsPerInch = 72;
 
     // Pages of nWidth x nHeight points; IsOpen() tells whether the file was created.
     VectorFileDC(Format format, const std::string& strPath, int nWidth, int nHeight, bool bPrinting,
