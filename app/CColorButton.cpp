@@ -1,6 +1,7 @@
 #include "app/CColorButton.h"
 
 #include <QColorDialog>
+#include <QPainter>
 #include <QPixmap>
 
 namespace {
@@ -27,6 +28,11 @@ void CColorButton::SetColor(COLORREF crColor)
     m_crColor = crColor;
     QPixmap swatch(kSwatchSize);
     swatch.fill(ToQColor(crColor));
+    // Outlined, so that white shows on a light button.
+    QPainter painter(&swatch);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+    painter.end();
     setIcon(QIcon(swatch));
 }
 
