@@ -68,6 +68,10 @@ constexpr int kControllerCommands[] = {
     Controller::ID_OD_SAME_HEIGHT, Controller::ID_OD_SAME_SIZE, Controller::ID_OD_ZOOM_100, Controller::ID_OD_ZOOM_200,
     Controller::ID_OD_ZOOM_50, Controller::ID_OD_ZOOM_75, Controller::ID_OD_ZOOM_NORMAL, Controller::ID_OD_GRID,
     Controller::ID_OD_PAGE_BOUNDS, Controller::ID_OD_SNAP_TO_GRID, Controller::ID_OD_ANGLE_SNAP,
+    Controller::ID_OD_PROPERTIES, CQuorrelController::ID_DETAIL_PROPERTIES,
+    CQuorrelController::ID_CONTEXT_DETAIL_PROPERTIES, CQuorrelController::ID_DEFAULT_PROPERTIES,
+    CQuorrelController::ID_GRID_PROPERTIES, CQuorrelController::ID_DIAGRAM_MEASUREMENTS,
+    CQuorrelController::ID_ZOOM_CUSTOM,
 };
 constexpr int kCheckedCommands[] = {
     Controller::ID_OD_ZOOM_100, Controller::ID_OD_ZOOM_200, Controller::ID_OD_ZOOM_50, Controller::ID_OD_ZOOM_75,

@@ -1,9 +1,14 @@
 #include "app/CQuorrelController.h"
 
+#include "app/CComponentPropertiesDlg.h"
+#include "app/CDiagramMeasurementsDlg.h"
 #include "app/CExportImageDlg.h"
+#include "app/CGridPropertiesDlg.h"
 #include "app/CInformationDlg.h"
 #include "app/CMainFrame.h"
+#include "app/CPropertyValues.h"
 #include "app/CResizeDrawingDialog.h"
+#include "app/CZoomDlg.h"
 #include "app/CQuorrelApp.h"
 #include "app/CQuorrelView.h"
 #include "chartparts/ChartOutput.h"
@@ -21,12 +26,15 @@
 #include "platform/StatusBarProgress.h"
 #include "platform/TextCodec.h"
 #include "platform/WaitCursor.h"
+#include "engine/CODPortComponent.h"
 #include "engine/CODSymbolComponent.h"
 
 #include <QMdiArea>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 
 namespace {
 
@@ -54,7 +62,29 @@ CQuorrelController::CQuorrelController(CQuorrelView* pView)
 
 bool CQuorrelController::OnCommand(int nId)
 {
-    return CODDrawingController::OnCommand(nId == ID_SELECT_ALL ? ID_EDIT_SELECT_ALL : nId);
+    switch (nId) {
+    case ID_OD_PROPERTIES:
+        OnProperties(SelectionInModel());
+        return true;
+    case ID_DETAIL_PROPERTIES:
+    case ID_CONTEXT_DETAIL_PROPERTIES:
+        OnProperties(GetDetailCollection());
+        return true;
+    case ID_DEFAULT_PROPERTIES:
+        OnDefaultProperties();
+        return true;
+    case ID_GRID_PROPERTIES:
+        OnGridProperties();
+        return true;
+    case ID_DIAGRAM_MEASUREMENTS:
+        OnDiagramMeasurements();
+        return true;
+    case ID_ZOOM_CUSTOM:
+        OnZoomCustom();
+        return true;
+    default:
+        return CODDrawingController::OnCommand(nId == ID_SELECT_ALL ? ID_EDIT_SELECT_ALL : nId);
+    }
 }
 
 bool CQuorrelController::Zoom(int nPercent)
@@ -66,7 +96,15 @@ bool CQuorrelController::Zoom(int nPercent)
 
 bool CQuorrelController::IsCommandEnabled(int nId) const
 {
-    return CODDrawingController::IsCommandEnabled(nId == ID_SELECT_ALL ? ID_EDIT_SELECT_ALL : nId);
+    switch (nId) {
+    case ID_SELECT_ALL:
+        return CODDrawingController::IsCommandEnabled(ID_EDIT_SELECT_ALL);
+    case ID_DETAIL_PROPERTIES:
+    case ID_CONTEXT_DETAIL_PROPERTIES:
+        return CODDrawingController::IsCommandEnabled(ID_OD_PROPERTIES);
+    default:
+        return CODDrawingController::IsCommandEnabled(nId);
+    }
 }
 
 CQuorrelController::~CQuorrelController() = default;
@@ -326,10 +364,8 @@ void CQuorrelController::OnResizeDrawing()
     const CQuorrelViewport& viewport = m_pView->GetViewport();
     const double perUnit = CODDrawingViewport::LogicalUnitsPerUnit(viewport.m_nUnitOfMeasure);
     const CSize canvas = model->GetSize();
-    // An unknown code measures in inches, as the conversion does.
-    const unsigned int name = IDS_UNIT_INCHES + static_cast<unsigned int>(viewport.m_nUnitOfMeasure);
     CResizeDrawingDialog dialog(m_pView, canvas.cx / perUnit, canvas.cy / perUnit,
-        ResourceStrings::Load(name >= IDS_UNIT_INCHES && name <= IDS_UNIT_POINTS ? name : IDS_UNIT_INCHES));
+        CDiagramMeasurementsDlg::UnitName(viewport.m_nUnitOfMeasure));
     if (dialog.exec() != QDialog::Accepted)
         return;
     // A factor cut to nothing would fold the drawing into a point that no scale brings back.
@@ -338,6 +374,89 @@ void CQuorrelController::OnResizeDrawing()
         return;
     const WaitCursorScope wait;
     ScaleDrawing(factor);
+}
+
+std::vector<CODComponent*> CQuorrelController::GetDetailCollection() const
+{
+    std::vector<CODComponent*> collection;
+    const auto add = [&collection](CODComponent* pComponent) {
+        if (pComponent != nullptr && std::find(collection.begin(), collection.end(), pComponent) == collection.end())
+            collection.push_back(pComponent);
+    };
+    for (CODComponent* component : SelectionInModel()) {
+        add(component);
+        for (int i = 0; i < component->GetChildCount(); ++i)
+            add(component->GetChild(i));
+        if (const auto* symbol = dynamic_cast<const CODSymbolComponent*>(component))
+            for (int i = 0; i < symbol->GetPortCount(); ++i)
+                add(symbol->GetPort(i));
+    }
+    return collection;
+}
+
+void CQuorrelController::OnProperties(const std::vector<CODComponent*>& components)
+{
+    if (components.empty())
+        return;
+    const CPropertyValues before = CPropertyValues::Read(components);
+    CComponentPropertiesDlg dialog(m_pView, "Properties", before);
+    if (dialog.exec() == QDialog::Accepted)
+        ApplyProperties(components, before, dialog.GetValues());
+}
+
+bool CQuorrelController::ApplyProperties(
+    const std::vector<CODComponent*>& components, const CPropertyValues& before, const CPropertyValues& after)
+{
+    std::unique_ptr<CODCommand> command = after.MakeCommand(GetModel(), components, before);
+    return command != nullptr && Execute(std::move(command));
+}
+
+void CQuorrelController::OnDefaultProperties()
+{
+    CQuorrelViewport* viewport = GetViewport();
+    if (viewport == nullptr)
+        return;
+    const CPropertyValues before = CPropertyValues::ReadDefaults(*viewport);
+    CComponentPropertiesDlg dialog(m_pView, "Default Properties", before);
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.GetValues().ApplyToDefaults(*viewport, before);
+}
+
+void CQuorrelController::OnGridProperties()
+{
+    CQuorrelViewport* viewport = GetViewport();
+    if (viewport == nullptr)
+        return;
+    CGridPropertiesDlg dialog(m_pView, CGridPropertiesDlg::Values::Read(*viewport),
+        CDiagramMeasurementsDlg::UnitName(viewport->m_nUnitOfMeasure));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.GetValues().ApplyTo(*viewport);
+    RepaintView();
+}
+
+void CQuorrelController::OnDiagramMeasurements()
+{
+    CODModel* model = Model();
+    if (model == nullptr)
+        return;
+    CQuorrelViewport& viewport = m_pView->GetViewport();
+    CDiagramMeasurementsDlg dialog(m_pView, CDiagramMeasurementsDlg::Values::Read(*model, viewport));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.GetValues().ApplyTo(*model, viewport);
+    RepaintView();
+}
+
+void CQuorrelController::OnZoomCustom()
+{
+    const CODDrawingViewport* viewport = CODDrawingController::GetViewport();
+    if (viewport == nullptr)
+        return;
+    CZoomDlg dialog(m_pView, viewport->GetMagnification().cx, viewport->GetMinMagnification(),
+        viewport->GetMaxMagnification());
+    if (dialog.exec() == QDialog::Accepted)
+        Zoom(dialog.GetPercent());
 }
 
 CQuorrelViewport* CQuorrelController::GetViewport() const

@@ -3,8 +3,10 @@
 #include "engine/CODDrawingController.h"
 
 #include <string>
+#include <vector>
 
 class CODModel;
+class CPropertyValues;
 class CommandFile;
 class CQuorrelView;
 class CQuorrelViewport;
@@ -19,6 +21,14 @@ public:
 
     // The program's id of Select All, which the engine knows by its own.
     static constexpr int ID_SELECT_ALL = 32809;
+    // The property sheets: the detail sheet from the Edit menu and from the
+    // context menu, the defaults, the grid, the canvas, and a zoom of choice.
+    static constexpr int ID_DETAIL_PROPERTIES = 32806;
+    static constexpr int ID_CONTEXT_DETAIL_PROPERTIES = 32807;
+    static constexpr int ID_DEFAULT_PROPERTIES = 44511;
+    static constexpr int ID_GRID_PROPERTIES = 44535;
+    static constexpr int ID_DIAGRAM_MEASUREMENTS = 44564;
+    static constexpr int ID_ZOOM_CUSTOM = 44558;
     bool OnCommand(int nId) override;
     bool IsCommandEnabled(int nId) const override;
 
@@ -67,6 +77,22 @@ public:
     void OnScaleDrawingDown();
     // Asks for the drawing's new width or height and scales it to that.
     void OnResizeDrawing();
+
+    // The selected components, each followed by its children and, for a
+    // symbol, its ports: what the detail property sheet edits.
+    std::vector<CODComponent*> GetDetailCollection() const;
+    // Shows the property sheet of the components and applies what the user changed.
+    void OnProperties(const std::vector<CODComponent*>& components);
+    // The fields changed from before to after, on the components, as one
+    // undoable step; false when nothing changed.
+    bool ApplyProperties(const std::vector<CODComponent*>& components, const CPropertyValues& before,
+                         const CPropertyValues& after);
+    // The sheet of the properties new components get; a viewport setting, not undone.
+    void OnDefaultProperties();
+    void OnGridProperties();
+    // The canvas size and the unit of measure.
+    void OnDiagramMeasurements();
+    void OnZoomCustom();
 
     // The view's viewport; none without a view.
     CQuorrelViewport* GetViewport() const;
