@@ -73,6 +73,9 @@ public:
     // The changed fields straight into the viewport's defaults.
     void ApplyToDefaults(CODDrawingViewport& viewport, const CPropertyValues& before) const;
 
+    // Some page has values to show.
+    bool IsAnyUsed() const { return line.used || fill.used || font.used || text.used; }
+
     bool operator==(const CPropertyValues&) const = default;
 
     Line line;

@@ -64,7 +64,7 @@ bool CQuorrelController::OnCommand(int nId)
 {
     switch (nId) {
     case ID_OD_PROPERTIES:
-        OnProperties(SelectionInModel());
+        OnProperties(GetPropertiesCollection());
         return true;
     case ID_DETAIL_PROPERTIES:
     case ID_CONTEXT_DETAIL_PROPERTIES:
@@ -392,6 +392,13 @@ std::vector<CODComponent*> CQuorrelController::GetDetailCollection() const
                 add(symbol->GetPort(i));
     }
     return collection;
+}
+
+std::vector<CODComponent*> CQuorrelController::GetPropertiesCollection() const
+{
+    // A box or another symbol carries its look in its parts: its sheet is theirs.
+    std::vector<CODComponent*> selection = SelectionInModel();
+    return CPropertyValues::Read(selection).IsAnyUsed() ? selection : GetDetailCollection();
 }
 
 void CQuorrelController::OnProperties(const std::vector<CODComponent*>& components)

@@ -81,6 +81,9 @@ public:
     // The selected components, each followed by its children and, for a
     // symbol, its ports: what the detail property sheet edits.
     std::vector<CODComponent*> GetDetailCollection() const;
+    // What the property sheet of the selection edits: the selection, or its
+    // detail collection when no member has a line, fill, font or text of its own.
+    std::vector<CODComponent*> GetPropertiesCollection() const;
     // Shows the property sheet of the components and applies what the user changed.
     void OnProperties(const std::vector<CODComponent*>& components);
     // The fields changed from before to after, on the components, as one

@@ -154,6 +154,11 @@ TEST_F(PropertyDialogsTest, DetailCollectionHoldsChildrenAndPortsAndRecoloursThe
     ASSERT_TRUE(m_controller.ApplyProperties(detail, before, after));
     EXPECT_EQ(LineOf(shape).GetColor(), kRed);
 
+    // Its plain property sheet would show nothing: it edits the parts instead.
+    EXPECT_EQ(m_controller.GetPropertiesCollection(), detail);
+    m_controller.SetSelection({m_first, m_symbol});
+    EXPECT_EQ(m_controller.GetPropertiesCollection(), (Components{m_first, m_symbol}));
+
     m_controller.SetSelection({});
     EXPECT_TRUE(m_controller.GetDetailCollection().empty());
 }
