@@ -125,6 +125,7 @@ CODDrawingController::CODDrawingController(CODDrawingViewport* pViewport) : m_pV
 
 CODDrawingController::~CODDrawingController()
 {
+    DropTextEdit();
     if (m_pWatched)
         m_pWatched->RemoveObserver(this);
 }
@@ -147,13 +148,9 @@ void CODDrawingController::OnModelUpdate(CODModel* pModel, int nHint)
         return;
     // Forgotten without a look: the components are deleted.
     m_pViewport->SetSelection({});
-    if (m_pEditedText) {
-        if (m_onCloseTextEditor)
-            m_onCloseTextEditor();
-        m_pEditedText->SetEditing(false);
-        m_pEditedText->Release();
-        m_pEditedText = nullptr;
-    }
+    if (m_pEditedText && m_onCloseTextEditor)
+        m_onCloseTextEditor();
+    DropTextEdit();
     EndDrag(false);
     Repaint(CRect());
 }
@@ -1039,6 +1036,15 @@ void CODDrawingController::FinishTextEdit()
         return;
     const std::string typed = m_onCloseTextEditor ? m_onCloseTextEditor() : m_pEditedText->GetText();
     EndTextEdit(true, typed);
+}
+
+void CODDrawingController::DropTextEdit()
+{
+    if (!m_pEditedText)
+        return;
+    m_pEditedText->SetEditing(false);
+    m_pEditedText->Release();
+    m_pEditedText = nullptr;
 }
 
 void CODDrawingController::CloseTextEdit()

@@ -295,6 +295,8 @@ private:
     void FinishLink();
     // The edit closed: the box turned back and drawn again.
     void CloseTextEdit();
+    // Forgets an open edit whose text is gone with its model.
+    void DropTextEdit();
     bool IsDraggedShape() const;
     // The new component from the drawn points, or none when they make no shape.
     std::unique_ptr<CODComponent> MakeShape() const;
