@@ -100,6 +100,11 @@ Qt::CursorShape CursorShape(CODDrawingController::Cursor cursor)
         return Qt::SizeBDiagCursor;
     case CODDrawingController::Cursor::SizeWE:
         return Qt::SizeHorCursor;
+    case CODDrawingController::Cursor::Cross:
+        return Qt::CrossCursor;
+    case CODDrawingController::Cursor::Link:
+        return Qt::PointingHandCursor;
+    case CODDrawingController::Cursor::Resource:
     case CODDrawingController::Cursor::Arrow:
         break;
     }

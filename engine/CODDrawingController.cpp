@@ -3,15 +3,18 @@
 #include "engine/CArchive.h"
 #include "engine/CArchiveException.h"
 #include "engine/CODAlignCommand.h"
+#include "engine/CODCirclePort.h"
 #include "engine/CODClosedCurveComponent.h"
 #include "engine/CODComponent.h"
 #include "engine/CODDeleteCommand.h"
 #include "engine/CODDrawingViewport.h"
 #include "engine/CODEditProperties.h"
 #include "engine/CODEllipseComponent.h"
+#include "engine/CODFontProperties.h"
 #include "engine/CODGroupCommand.h"
 #include "engine/CODInsertCommand.h"
 #include "engine/CODLineComponent.h"
+#include "engine/CODLinkCommand.h"
 #include "engine/CODLinkComponent.h"
 #include "engine/CODMacroCommand.h"
 #include "engine/CODModel.h"
@@ -24,6 +27,7 @@
 #include "engine/CODRotateCommand.h"
 #include "engine/CODScaleCommand.h"
 #include "engine/CODSymbolComponent.h"
+#include "engine/CODTextCommand.h"
 #include "engine/CODTextComponent.h"
 #include "engine/CODUngroupCommand.h"
 #include "engine/ODHelpers.h"
@@ -31,6 +35,7 @@
 #include "engine/PropertyIds.h"
 #include "platform/CBrush.h"
 #include "platform/CDC.h"
+#include "platform/CFont.h"
 #include "platform/CPen.h"
 #include "platform/Clipboard.h"
 
@@ -53,6 +58,24 @@ bool IsSelectable(const CODComponent* pComponent)
     const auto* edit = dynamic_cast<const CODEditProperties*>(pComponent->GetProperty(OD_PROP_EDIT));
     return pComponent->IsVisible() && (!edit || edit->IsSelectable());
 }
+
+bool IsReadOnly(const CODComponent* pComponent, bool bThroughParents)
+{
+    const auto* edit =
+        dynamic_cast<const CODEditProperties*>(pComponent->GetProperty(OD_PROP_EDIT, bThroughParents));
+    return edit && edit->IsReadOnly();
+}
+
+void TurnAboutCentre(CODComponent* pComponent, int nAngle)
+{
+    if (nAngle == 0)
+        return;
+    const CPoint centre = pComponent->GetBounds().CenterPoint();
+    pComponent->Rotate(static_cast<float>(nAngle), static_cast<float>(centre.x), static_cast<float>(centre.y), 1, 1);
+}
+
+constexpr unsigned kAlignmentBits = CODTextComponent::kAlignCentre | CODTextComponent::kAlignRight
+    | CODTextComponent::kAlignVCentre | CODTextComponent::kAlignBottom;
 
 CRect Normalized(const CPoint& a, const CPoint& b)
 {
@@ -102,6 +125,7 @@ CODDrawingController::CODDrawingController(CODDrawingViewport* pViewport) : m_pV
 
 CODDrawingController::~CODDrawingController()
 {
+    DropTextEdit();
     if (m_pWatched)
         m_pWatched->RemoveObserver(this);
 }
@@ -124,9 +148,10 @@ void CODDrawingController::OnModelUpdate(CODModel* pModel, int nHint)
         return;
     // Forgotten without a look: the components are deleted.
     m_pViewport->SetSelection({});
-    m_nState = Idle;
-    m_points.clear();
-    StopAutoScroll();
+    if (m_pEditedText && m_onCloseTextEditor)
+        m_onCloseTextEditor();
+    DropTextEdit();
+    EndDrag(false);
     Repaint(CRect());
 }
 
@@ -229,6 +254,7 @@ bool CODDrawingController::Step(bool bUndo)
     CODModel* model = GetModel();
     if (!model)
         return false;
+    FinishTextEdit();
     CODCommandHistory& history = model->GetHistory();
     const CODCommand* next = bUndo ? history.GetUndoCommand() : history.GetRedoCommand();
     const CRect before = next ? next->GetComponentsBounds() : CRect();
@@ -617,7 +643,8 @@ bool CODDrawingController::IsCommandEnabled(int nId) const
     const std::size_t selected = SelectionInModel().size();
     switch (nId) {
     case ID_EDIT_UNDO:
-        return model->GetHistory().CanUndo();
+        // Ending an open edit gives the undo its step.
+        return model->GetHistory().CanUndo() || IsTextEditing();
     case ID_EDIT_REDO:
         return model->GetHistory().CanRedo();
     case ID_EDIT_PASTE:
@@ -677,10 +704,26 @@ void CODDrawingController::OnLButtonDown(unsigned nFlags, const CPoint& ptDevice
     WatchModel();
     if (!GetModel())
         return;
+    // A press beside the editor ends the edit, keeping the text.
+    FinishTextEdit();
     m_nDragFlags = nFlags;
     m_ptPressLogical = DeviceToLogical(ptDevice);
     m_ptCurrentLogical = m_ptPressLogical;
     m_ptLastDevice = ptDevice;
+    if (m_nState == PlacingImage || m_nState == PlacingComponent) {
+        Place();
+        return;
+    }
+    if (m_nState == LinkArmed) {
+        m_pLinkSource = PortAt(m_ptPressLogical);
+        if (m_pLinkSource) {
+            // The rubber band starts at the port.
+            m_ptPressLogical = m_pLinkSource->GetPosition();
+            m_ptCurrentLogical = m_ptPressLogical;
+            m_nState = LinkDrawing;
+        }
+        return;
+    }
     if (m_tool != Tool::Select) {
         if (m_nState != Drawing) {
             SetSelection({});
@@ -740,6 +783,10 @@ void CODDrawingController::OnMouseMove(unsigned nFlags, const CPoint& ptDevice)
 {
     if (!GetModel())
         return;
+    if (m_nState == Idle && m_tool != Tool::Select) {
+        SetCursor(Cursor::Cross);
+        return;
+    }
     if (m_nState == Idle) {
         const int handle = HandleAt(ptDevice);
         if (handle >= 0)
@@ -748,8 +795,17 @@ void CODDrawingController::OnMouseMove(unsigned nFlags, const CPoint& ptDevice)
             SetCursor(ComponentAt(DeviceToLogical(ptDevice)) ? Cursor::Move : Cursor::Arrow);
         return;
     }
+    if (m_nState == LinkArmed || m_nState == LinkDrawing)
+        SetCursor(PortAt(DeviceToLogical(ptDevice)) ? Cursor::Link : Cursor::Arrow);
+    if (m_nState == LinkArmed)
+        return;
     TrackTo(nFlags, ptDevice);
     UpdateAutoScroll(ptDevice);
+}
+
+bool CODDrawingController::IsWaiting() const
+{
+    return m_nState == PlacingImage || m_nState == PlacingComponent || m_nState == LinkArmed;
 }
 
 void CODDrawingController::TrackTo(unsigned nFlags, const CPoint& ptDevice)
@@ -768,10 +824,12 @@ void CODDrawingController::TrackTo(unsigned nFlags, const CPoint& ptDevice)
 
 void CODDrawingController::OnLButtonUp(unsigned nFlags, const CPoint& ptDevice)
 {
-    if (m_nState == Idle)
+    if (m_nState == Idle || IsWaiting())
         return;
     TrackTo(nFlags, ptDevice);
-    if (m_nState != Drawing)
+    if (m_nState == LinkDrawing)
+        FinishLink();
+    else if (m_nState != Drawing)
         EndDrag(true);
     else if (IsDraggedShape())
         FinishDrawing();
@@ -785,20 +843,220 @@ void CODDrawingController::OnLButtonDblClk(unsigned nFlags, const CPoint& ptDevi
         FinishDrawing();
         return;
     }
-    // The engine edits nothing in place: a double click selects like a click
-    // and leaves the component to the window.
+    // A double click selects like a click, then edits the text under it or
+    // leaves the component to the window.
+    const bool waiting = IsWaiting();
     OnLButtonDown(nFlags, ptDevice);
     OnLButtonUp(nFlags, ptDevice);
-    CODComponent* hit = ComponentAt(DeviceToLogical(ptDevice));
-    if (hit && m_onOpenComponent && m_tool == Tool::Select)
+    if (waiting || m_tool != Tool::Select)
+        return;
+    const CPoint point = DeviceToLogical(ptDevice);
+    if (BeginTextEditAt(point))
+        return;
+    CODComponent* hit = ComponentAt(point);
+    if (hit && m_onOpenComponent)
         m_onOpenComponent(hit);
+}
+
+bool CODDrawingController::BeginTextEditAt(const CPoint& ptLogical)
+{
+    auto* text = dynamic_cast<CODTextComponent*>(ComponentAt(ptLogical));
+    return text && BeginTextEdit(text);
 }
 
 void CODDrawingController::SetTool(Tool tool)
 {
+    FinishTextEdit();
     if (m_nState != Idle)
         EndDrag(false);
     m_tool = tool;
+    SetCursor(tool == Tool::Select ? Cursor::Arrow : Cursor::Cross);
+}
+
+// Placing and linking
+
+void CODDrawingController::BeginInsert(std::unique_ptr<CODComponent> pComponent)
+{
+    BeginPlacing(PlacingComponent, std::move(pComponent));
+}
+
+void CODDrawingController::BeginPlaceImage(std::unique_ptr<CODComponent> pImage)
+{
+    BeginPlacing(PlacingImage, std::move(pImage));
+}
+
+void CODDrawingController::BeginPlacing(int nState, std::unique_ptr<CODComponent> pComponent)
+{
+    SetTool(Tool::Select);
+    if (!pComponent || !GetModel())
+        return;
+    pComponent->UpdateBounds();
+    m_pPending = std::move(pComponent);
+    m_nState = nState;
+    SetCursor(Cursor::Cross);
+}
+
+CRect CODDrawingController::PlacedBounds() const
+{
+    CRect bounds = m_pPending->GetBounds();
+    const CPoint at = Snapped(m_ptCurrentLogical);
+    bounds.OffsetRect(at.x - bounds.left, at.y - bounds.top);
+    return bounds;
+}
+
+void CODDrawingController::Place()
+{
+    const CPoint at = Snapped(m_ptPressLogical);
+    Repaint(PlacedBounds());
+    std::unique_ptr<CODComponent> component = std::move(m_pPending);
+    m_nState = Idle;
+    SetCursor(Cursor::Arrow);
+    component->MoveTo(at.x, at.y);
+    CODComponent* placed = component.get();
+    // The insert command holds it from here.
+    if (!Execute(std::make_unique<CODInsertCommand>(GetModel(), std::vector<CODComponent*>{component.release()})))
+        return;
+    SetSelection({placed});
+    OnComponentPlaced(placed);
+}
+
+void CODDrawingController::OnComponentPlaced(CODComponent* /*pComponent*/) {}
+
+void CODDrawingController::BeginLink(std::unique_ptr<CODLinkComponent> pPrototype)
+{
+    SetTool(Tool::Select);
+    if (!pPrototype || !GetModel())
+        return;
+    m_pLinkPrototype = std::move(pPrototype);
+    m_nState = LinkArmed;
+}
+
+CODPortComponent* CODDrawingController::PortAt(const CPoint& ptLogical) const
+{
+    CODModel* model = GetModel();
+    if (!model)
+        return nullptr;
+    const int tolerance = LogicalTolerance();
+    const std::vector<CODComponent*>& children = model->GetChildren();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        const auto* symbol = dynamic_cast<const CODSymbolComponent*>(*it);
+        if (!symbol || dynamic_cast<const CODLinkComponent*>(symbol))
+            continue;
+        for (int i = 0; i < symbol->GetPortCount(); ++i)
+            if (CODPortComponent* port = symbol->GetPort(i); port && port->HitTest(ptLogical, tolerance))
+                return port;
+        // A symbol without ports takes links at its centre.
+        CODPortComponent* centre = symbol->GetCentrePort();
+        if (centre && centre->AcceptsConnections() && centre->HitTest(ptLogical, tolerance))
+            return centre;
+    }
+    return nullptr;
+}
+
+void CODDrawingController::FinishLink()
+{
+    CODPortComponent* source = m_pLinkSource;
+    CODPortComponent* target = PortAt(m_ptCurrentLogical);
+    for (const CRect& rect : GetTrackingRects())
+        Repaint(rect);
+    m_pLinkSource = nullptr;
+    StopAutoScroll();
+    m_nState = LinkArmed;
+    if (!source || !target || source == target || !source->CanConnect(target) || !target->CanConnect(source))
+        return;
+    std::unique_ptr<CODComponent> copy = m_pLinkPrototype->Clone();
+    auto* link = dynamic_cast<CODLinkComponent*>(copy.get());
+    if (!link || !link->Join(source, target))
+        return;
+    // One link per arming, as with the drawing tools.
+    m_pLinkPrototype.reset();
+    m_nState = Idle;
+    SetCursor(Cursor::Arrow);
+    if (Execute(std::make_unique<CODLinkCommand>(GetModel(), std::vector<CODComponent*>{copy.release()})))
+        SetSelection({link});
+}
+
+// In-place text editing
+
+bool CODDrawingController::BeginTextEdit(CODTextComponent* pText)
+{
+    CODModel* model = GetModel();
+    if (!pText || !model || m_pEditedText || IsReadOnly(pText, true) || IsReadOnly(model, false))
+        return false;
+    if (m_nState != Idle)
+        EndDrag(false);
+    pText->AddRef();
+    m_pEditedText = pText;
+    const std::vector<POINT>& corners = pText->GetWorldPoints();
+    m_nEditAngle = corners.size() >= 2 ? AngleBetween(corners[0].x, corners[0].y, corners[1].x, corners[1].y) : 0;
+    const CRect before = pText->GetBounds();
+    TurnAboutCentre(pText, -m_nEditAngle);
+    pText->SetEditing(true);
+    Repaint(Enclosing(before, pText->GetBounds()));
+    if (!m_onOpenTextEditor)
+        return true;
+    TextEditRequest request;
+    const CRect margins = pText->GetTextMargins(nullptr);
+    const CRect box = pText->GetTextRect();
+    POINT corner[2] = {{box.left + margins.left, box.top + margins.top},
+                       {box.right - margins.right, box.bottom - margins.bottom}};
+    LPtoDP(corner, 2);
+    request.rcDevice = Normalized(CPoint(corner[0].x, corner[0].y), CPoint(corner[1].x, corner[1].y));
+    request.strText = pText->GetText();
+    request.bMultiLine = (pText->GetTextFlags() & CODTextComponent::kSingleLine) == 0;
+    request.nAlignment = pText->GetTextFlags() & kAlignmentBits;
+    const auto* font = dynamic_cast<const CODFontProperties*>(pText->GetProperty(OD_PROP_FONT));
+    const CODFontProperties fallback;
+    const CODFontProperties& used = font ? *font : fallback;
+    request.logFont = used.GetFont()->GetLogFont();
+    request.logFont.lfHeight = request.logFont.lfHeight * m_pViewport->GetMagnification().cy / kPercent;
+    request.crText = used.GetColor();
+    m_onOpenTextEditor(request);
+    return true;
+}
+
+bool CODDrawingController::EndTextEdit(bool bApply, const std::string& strText)
+{
+    CODTextComponent* text = m_pEditedText;
+    if (!text)
+        return false;
+    if (bApply && strText != text->GetText()
+        && Execute(std::make_unique<CODTextCommand>(GetModel(), text, strText))) {
+        const CRect before = text->GetBounds();
+        text->SizeToText(CODTextComponent::kSizeGrow, nullptr);
+        Repaint(Enclosing(before, text->GetBounds()));
+    }
+    CloseTextEdit();
+    return true;
+}
+
+void CODDrawingController::FinishTextEdit()
+{
+    if (!m_pEditedText)
+        return;
+    const std::string typed = m_onCloseTextEditor ? m_onCloseTextEditor() : m_pEditedText->GetText();
+    EndTextEdit(true, typed);
+}
+
+void CODDrawingController::DropTextEdit()
+{
+    if (!m_pEditedText)
+        return;
+    m_pEditedText->SetEditing(false);
+    m_pEditedText->Release();
+    m_pEditedText = nullptr;
+}
+
+void CODDrawingController::CloseTextEdit()
+{
+    CODTextComponent* text = m_pEditedText;
+    m_pEditedText = nullptr;
+    const CRect before = text->GetBounds();
+    text->SetEditing(false);
+    TurnAboutCentre(text, m_nEditAngle);
+    m_nEditAngle = 0;
+    Repaint(Enclosing(before, text->GetBounds()));
+    text->Release();
 }
 
 bool CODDrawingController::IsDraggedShape() const
@@ -808,9 +1066,7 @@ bool CODDrawingController::IsDraggedShape() const
 
 CPoint CODDrawingController::PlacePoint(const CPoint& ptDevice) const
 {
-    CPoint point = DeviceToLogical(ptDevice);
-    if (m_pViewport->m_bSnapToGrid)
-        point = m_pViewport->SnapToGrid(point);
+    CPoint point = Snapped(DeviceToLogical(ptDevice));
     const bool segments = m_tool == Tool::Line || m_tool == Tool::Polyline || m_tool == Tool::Polygon;
     if (segments && m_pViewport->m_bAngleSnap && m_points.size() >= 2)
         point = SnapAngle(m_points[m_points.size() - 2], point, kAngleSnapStep);
@@ -883,6 +1139,7 @@ void CODDrawingController::FinishDrawing()
     std::unique_ptr<CODComponent> shape = MakeShape();
     EndDrag(false);
     m_tool = Tool::Select;
+    SetCursor(Cursor::Arrow);
     if (!shape)
         return;
     shape->ApplyProperties(m_pViewport->GetDefaultProperties());
@@ -928,9 +1185,15 @@ void CODDrawingController::EndDrag(bool bApply)
     const bool resized = state == Resizing && ResizeFactors(sx, sy);
     m_nState = Idle;
     m_points.clear();
+    // Leaving placing or linking drops what was waiting for the mouse.
+    m_pPending.reset();
+    m_pLinkPrototype.reset();
+    m_pLinkSource = nullptr;
     StopAutoScroll();
     for (const CRect& rect : tracking)
         Repaint(rect);
+    if (state >= PlacingImage)
+        SetCursor(Cursor::Arrow);
     if (!bApply)
         return;
     if (state == Moving) {
@@ -971,21 +1234,25 @@ bool CODDrawingController::ResizeFactors(float& sx, float& sy) const
     const auto handles = CODDrawingViewport::HandlePoints(bounds);
     const POINT grip = handles[static_cast<std::size_t>(m_nHandle)];
     const POINT fixed = handles[static_cast<std::size_t>((m_nHandle + kHalfTurn) % kAnchorCount)];
-    const CPoint point = m_pViewport->m_bSnapToGrid ? m_pViewport->SnapToGrid(m_ptCurrentLogical)
-                                                    : m_ptCurrentLogical;
+    const CPoint point = Snapped(m_ptCurrentLogical);
     const auto factor = [](int to, int from, int still) {
         return from == still ? 1.0F : static_cast<float>(to - still) / static_cast<float>(from - still);
     };
     sx = MovesX(m_nHandle) ? factor(point.x, grip.x, fixed.x) : 1.0F;
     sy = MovesY(m_nHandle) ? factor(point.y, grip.y, fixed.y) : 1.0F;
-    if ((m_nDragFlags & MK_SHIFT) != 0) {
-        // Shift keeps the proportions: the larger change decides.
-        const float uniform = !MovesY(m_nHandle) || (MovesX(m_nHandle) && std::abs(sx - 1) > std::abs(sy - 1)) ? sx
-                                                                                                               : sy;
-        sx = uniform;
-        sy = uniform;
-    }
+    AdjustResizeFactors(selection.back(), m_nDragFlags, sx, sy);
     return sx != 0 && sy != 0 && (sx != 1 || sy != 1);
+}
+
+void CODDrawingController::AdjustResizeFactors(CODComponent* /*pResized*/, unsigned nFlags, float& sx,
+                                               float& sy) const
+{
+    if ((nFlags & MK_SHIFT) == 0)
+        return;
+    // Shift keeps the proportions: the larger change decides.
+    const float uniform = !MovesY(m_nHandle) || (MovesX(m_nHandle) && std::abs(sx - 1) > std::abs(sy - 1)) ? sx : sy;
+    sx = uniform;
+    sy = uniform;
 }
 
 std::vector<CRect> CODDrawingController::GetTrackingRects() const
@@ -1029,6 +1296,13 @@ std::vector<CRect> CODDrawingController::GetTrackingRects() const
         rects.push_back(around);
         break;
     }
+    case PlacingImage:
+    case PlacingComponent:
+        rects.push_back(PlacedBounds());
+        break;
+    case LinkDrawing:
+        rects.push_back(Normalized(m_ptPressLogical, m_ptCurrentLogical));
+        break;
     case Drawing: {
         if (m_points.empty())
             break;
@@ -1061,6 +1335,8 @@ void CODDrawingController::DrawTracking(CDC* pDC) const
         pDC->Polyline(m_points.data(), static_cast<int>(m_points.size()));
     } else if (m_nState == Drawing && m_tool == Tool::Line) {
         DrawRubberBandLine(pDC, m_points.front(), m_points.back());
+    } else if (m_nState == LinkDrawing) {
+        DrawRubberBandLine(pDC, m_ptPressLogical, m_ptCurrentLogical);
     } else {
         for (const CRect& rect : rects)
             pDC->Rectangle(rect.left, rect.top, rect.right, rect.bottom);
@@ -1094,8 +1370,12 @@ int CODDrawingController::VertexAt(const CPoint& ptDevice) const
 
 CPoint CODDrawingController::VertexTarget() const
 {
-    const CPoint point = m_ptCurrentLogical;
-    return m_pViewport->m_bSnapToGrid ? m_pViewport->SnapToGrid(point) : point;
+    return Snapped(m_ptCurrentLogical);
+}
+
+CPoint CODDrawingController::Snapped(const CPoint& ptLogical) const
+{
+    return m_pViewport->m_bSnapToGrid ? m_pViewport->SnapToGrid(ptLogical) : ptLogical;
 }
 
 std::vector<POINT> CODDrawingController::VertexPath() const
@@ -1177,7 +1457,7 @@ bool CODDrawingController::IsInAutoScrollMargin(const CPoint& ptDevice) const
 
 void CODDrawingController::UpdateAutoScroll(const CPoint& ptDevice)
 {
-    const bool wanted = m_nState != Idle && IsInAutoScrollMargin(ptDevice);
+    const bool wanted = m_nState != Idle && !IsWaiting() && IsInAutoScrollMargin(ptDevice);
     if (wanted && !m_bAutoScrolling) {
         m_bAutoScrolling = true;
         if (m_onStartTimer)
@@ -1285,4 +1565,15 @@ void CODDrawingController::SetCursor(Cursor cursor)
     m_cursor = cursor;
     if (m_onSetCursor)
         m_onSetCursor(cursor);
+}
+
+void CODDrawingController::SetCursorResource(int nResourceId)
+{
+    if (m_cursor == Cursor::Resource && m_nCursorResource == nResourceId)
+        return;
+    // Another resource is another cursor, though the kind stays.
+    m_nCursorResource = nResourceId;
+    m_cursor = Cursor::Resource;
+    if (m_onSetCursor)
+        m_onSetCursor(m_cursor);
 }

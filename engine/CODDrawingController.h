@@ -2,6 +2,7 @@
 
 #include "engine/CODCommand.h"
 #include "engine/CODModelObserver.h"
+#include "engine/TextEditRequest.h"
 #include "platform/CPoint.h"
 #include "platform/CRect.h"
 #include "platform/CSize.h"
@@ -14,8 +15,11 @@
 class CDC;
 class CODComponent;
 class CODDrawingViewport;
+class CODLinkComponent;
 class CODModel;
 class CODPointComponent;
+class CODPortComponent;
+class CODTextComponent;
 
 // Turns mouse, keyboard and menu input on a viewport into commands done
 // through the model's history: selecting by click, Shift+click and rubber
@@ -26,13 +30,27 @@ class CODPointComponent;
 // drops a selection whose components are gone; it goes before its model.
 class CODDrawingController : public CODModelObserver {
 public:
-    // The tool state: idle, or what a press of the left button started.
-    enum State { Idle = 0, Selecting = 1, Moving = 2, Resizing = 3, Drawing = 4, EditingVertex = 5 };
+    // The tool state: idle, or what a press of the left button started, or
+    // the component or link waiting for the mouse. A program's controller
+    // adds states of its own above these.
+    enum State {
+        Idle = 0,
+        Selecting = 1,
+        Moving = 2,
+        Resizing = 3,
+        Drawing = 4,
+        EditingVertex = 5,
+        PlacingImage = 32,
+        PlacingComponent = 34,
+        LinkArmed = 37,
+        LinkDrawing = 39
+    };
     // What the left button does: select and edit, or draw a new component.
     // Two-point shapes are dragged out; the others take a click per point
     // and end with a double click.
     enum class Tool { Select, Line, Polyline, Polygon, Rectangle, Polycurve, ClosedCurve, Ellipse, Text };
-    enum class Cursor { Arrow, Move, SizeNWSE, SizeNS, SizeNESW, SizeWE };
+    // Resource: one of the program's own cursors, GetCursorResource() tells which.
+    enum class Cursor { Arrow, Move, SizeNWSE, SizeNS, SizeNESW, SizeWE, Cross, Link, Resource };
 
     static constexpr int kAutoScrollTimer = 1001;
     static constexpr int kAutoScrollInterval = 100;
@@ -166,8 +184,33 @@ public:
     // The points placed so far by a drawing tool, logical units.
     const std::vector<POINT>& GetDrawnPoints() const { return m_points; }
 
+    // The component follows the mouse and the next click places it, through
+    // the history; Escape or another tool drops it.
+    void BeginInsert(std::unique_ptr<CODComponent> pComponent);
+    void BeginPlaceImage(std::unique_ptr<CODComponent> pImage);
+    const CODComponent* GetPendingComponent() const { return m_pPending.get(); }
+
+    // Dragging from a port to another draws one link, a copy of the
+    // prototype; a drag that joins nothing leaves the tool armed.
+    void BeginLink(std::unique_ptr<CODLinkComponent> pPrototype);
+    const CODLinkComponent* GetLinkPrototype() const { return m_pLinkPrototype.get(); }
+    // The topmost top-level symbol's port at the point (links' own ends do
+    // not count), or none.
+    CODPortComponent* PortAt(const CPoint& ptLogical) const;
+
+    // Asks the host to open its editor over the text; false for a read-only
+    // text or model, or while another edit is open. A turned box stands
+    // upright until the edit ends.
+    bool BeginTextEdit(CODTextComponent* pText);
+    // The host's editor closed: with bApply a changed text is set through
+    // the history. False when no edit was open.
+    bool EndTextEdit(bool bApply, const std::string& strText);
+    CODTextComponent* GetEditedText() const { return m_pEditedText; }
+    bool IsTextEditing() const { return m_pEditedText != nullptr; }
+
     int GetState() const { return m_nState; }
     Cursor GetCursor() const { return m_cursor; }
+    int GetCursorResource() const { return m_nCursorResource; }
     // What a drag shows: the rubber band, the moved outlines of the selection
     // or the resized bounds, logical units; empty when idle.
     std::vector<CRect> GetTrackingRects() const;
@@ -198,12 +241,30 @@ public:
     std::function<void(CODComponent* pComponent)> m_onOpenComponent;
     // The modifier keys held now (MK_SHIFT, MK_CONTROL), for menu nudges.
     std::function<unsigned()> m_onGetKeyFlags;
+    // Open an editor for an in-place text edit; the host ends it with EndTextEdit.
+    std::function<void(const TextEditRequest& request)> m_onOpenTextEditor;
+    // The controller ends an open edit itself (undo, redo, another tool, a
+    // reset model): close the editor and give back the text typed so far.
+    std::function<std::string()> m_onCloseTextEditor;
 
 protected:
     // The zoom commands' magnification on both axes; false outside the limits.
     virtual bool Zoom(int nPercent);
     void Repaint(const CRect& rcLogical) const;
     void SetCursor(Cursor cursor);
+    // Shows the program's cursor resource with that id.
+    void SetCursorResource(int nResourceId);
+    void SetState(int nState) { m_nState = nState; }
+    // A placed component is in the model and selected.
+    virtual void OnComponentPlaced(CODComponent* pComponent);
+    // A double click with the select tool: starts editing the text under the
+    // point; false leaves the component to m_onOpenComponent.
+    virtual bool BeginTextEditAt(const CPoint& ptLogical);
+    // The handle drag's factors for the component resized; Shift keeps the
+    // proportions.
+    virtual void AdjustResizeFactors(CODComponent* pResized, unsigned nFlags, float& sx, float& sy) const;
+    // Applies an open edit with the host's text, closing its editor.
+    void FinishTextEdit();
     // The components the command acts on as they are now: the selection
     // without members that left the model.
     std::vector<CODComponent*> SelectionInModel() const;
@@ -224,6 +285,18 @@ private:
     // A point of a drawing tool: snapped to the grid, and with angle snap
     // turned about the point before it.
     CPoint PlacePoint(const CPoint& ptDevice) const;
+    // The logical point on the grid when snapping is on.
+    CPoint Snapped(const CPoint& ptLogical) const;
+    // Waiting for a press rather than dragging.
+    bool IsWaiting() const;
+    void BeginPlacing(int nState, std::unique_ptr<CODComponent> pComponent);
+    CRect PlacedBounds() const;
+    void Place();
+    void FinishLink();
+    // The edit closed: the box turned back and drawn again.
+    void CloseTextEdit();
+    // Forgets an open edit whose text is gone with its model.
+    void DropTextEdit();
     bool IsDraggedShape() const;
     // The new component from the drawn points, or none when they make no shape.
     std::unique_ptr<CODComponent> MakeShape() const;
@@ -259,6 +332,13 @@ private:
     Tool m_tool = Tool::Select;
     std::vector<POINT> m_points;
     Cursor m_cursor = Cursor::Arrow;
+    int m_nCursorResource = 0;
+    std::unique_ptr<CODComponent> m_pPending;
+    std::unique_ptr<CODLinkComponent> m_pLinkPrototype;
+    CODPortComponent* m_pLinkSource = nullptr;
+    // Held by a reference while edited; the angle its box was turned by.
+    CODTextComponent* m_pEditedText = nullptr;
+    int m_nEditAngle = 0;
     CSize m_clientSize;
     bool m_bAutoScrolling = false;
     unsigned m_nDragFlags = 0;

@@ -78,6 +78,27 @@ bool CODLinkComponent::CreateWith(std::unique_ptr<CODLineComponent> pLine, const
     if (GetLine() || !pLine->Create(points, nCount) || !AddChild(pLine.get()))
         return false;
     pLine.release();
+    JoinEnds(pSource, pTarget);
+    return true;
+}
+
+bool CODLinkComponent::Join(CODPortComponent* pSource, CODPortComponent* pTarget)
+{
+    if (!pSource || !pTarget)
+        return false;
+    if (!GetLine()) {
+        if (!Create(pSource, pTarget))
+            return false;
+    } else if (GetSourcePort() || GetTargetPort()) {
+        return false;
+    } else {
+        JoinEnds(pSource, pTarget);
+    }
+    return GetSourcePort() == pSource && GetTargetPort() == pTarget;
+}
+
+void CODLinkComponent::JoinEnds(CODPortComponent* pSource, CODPortComponent* pTarget)
+{
     if (pSource)
         Connect(GetEndPort(kSourceEnd), pSource);
     if (pTarget)
@@ -93,7 +114,6 @@ bool CODLinkComponent::CreateWith(std::unique_ptr<CODLineComponent> pLine, const
     Route();
     SetName("Link");
     SetType("Link");
-    return true;
 }
 
 CODLineComponent* CODLinkComponent::GetLine() const

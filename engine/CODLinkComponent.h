@@ -29,6 +29,11 @@ public:
     bool CreateOrthogonal(CODPortComponent* pSource, CODPortComponent* pTarget);
     // A straight line through the points; either port may be none.
     bool Create(const POINT* points, int nCount, CODPortComponent* pSource, CODPortComponent* pTarget);
+    // Joins a link that already has its line (a drawing tool's copy of its
+    // prototype, endpoints and properties kept) to the ports as a Create
+    // does; a link without a line gets the straight one. False when an end
+    // was joined already or an end does not take its port.
+    bool Join(CODPortComponent* pSource, CODPortComponent* pTarget);
 
     CODLineComponent* GetLine() const;
     CODLinkShape* GetShape() const;
@@ -60,6 +65,7 @@ private:
     // The tail of every Create: connect, prepare the ends, route, name.
     bool CreateWith(std::unique_ptr<CODLineComponent> pLine, const POINT* points, int nCount,
                     CODPortComponent* pSource, CODPortComponent* pTarget);
+    void JoinEnds(CODPortComponent* pSource, CODPortComponent* pTarget);
     CODPortComponent* ConnectedTo(int nEnd) const;
     void SetEndTaken(CODConnection* pConnection, bool bTaken);
 };

@@ -90,7 +90,7 @@ CODTextComponent::CODTextComponent()
 }
 
 CODTextComponent::CODTextComponent(const CODTextComponent& other)
-    : CODPointComponent(other), m_strText(other.m_strText), m_nEditAngle(other.m_nEditAngle)
+    : CODPointComponent(other), m_strText(other.m_strText)
 {
 }
 
@@ -307,7 +307,7 @@ CSize CODTextComponent::GetPenInsets() const
 void CODTextComponent::OnDraw(CDC* pDC)
 {
     DrawOutlinePolygon(pDC);
-    if (m_bOutlineOnly || GetPointCount() != kBoxCorners)
+    if (m_bOutlineOnly || m_bEditing || GetPointCount() != kBoxCorners)
         return;
     const int saved = pDC->SaveDC();
     const int angle = BoxAngle();

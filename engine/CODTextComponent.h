@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/CODPointComponent.h"
-#include "platform/GdiHandles.h"
 
 #include <memory>
 #include <string>
@@ -63,6 +62,11 @@ public:
     // centre GetTextRect turns about.
     void SetTextRect(const CRect& rect);
 
+    // While the host's editor shows the text over the box, only the box is
+    // drawn. Not stored and not copied.
+    bool IsEditing() const { return m_bEditing; }
+    void SetEditing(bool bEditing) { m_bEditing = bEditing; }
+
     void OnDraw(CDC* pDC) override;
 
 protected:
@@ -86,8 +90,5 @@ private:
     int BoxAngle() const;
 
     std::string m_strText = "Text";
-    // In-place editing state, kept while the user edits the text.
-    std::unique_ptr<CObject> m_pEditWindow;
-    HFONT m_pEditFont;
-    int m_nEditAngle = 0;
+    bool m_bEditing = false;
 };

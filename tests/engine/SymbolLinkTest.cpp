@@ -2,6 +2,7 @@
 #include "engine/CODCirclePort.h"
 #include "engine/CODConnection.h"
 #include "engine/CODEditProperties.h"
+#include "engine/CODEndpoint.h"
 #include "engine/CODFillProperties.h"
 #include "engine/CODIntProperty.h"
 #include "engine/CODLineComponent.h"
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -338,6 +340,41 @@ TEST_F(Diagram, OrthogonalLinksRouteWithRightAngles)
         EXPECT_EQ(WorldPoints(*link->GetLine()), c.expected) << c.name;
         EXPECT_EQ(BoolOf(*link->GetLine(), OD_PROP_ORTHOGONAL), 1);
     }
+}
+
+TEST_F(Diagram, ACopyOfAnUnjoinedLinkJoinsPortsKeepingItsShapeAndEnds)
+{
+    const struct {
+        const char* name;
+        bool orthogonal;
+        std::vector<CPoint> expected;
+    } cases[] = {
+        {"straight", false, {{100, 100}, {300, 300}}},
+        {"orthogonal", true, {{100, 100}, {100, 200}, {300, 200}, {300, 300}}},
+    };
+    for (const auto& c : cases) {
+        CODCirclePort* p = Port(Box({50, 50, 150, 100}), {100, 100});
+        CODCirclePort* q = Port(Box({250, 300, 350, 350}), {300, 300});
+        CODLinkComponent prototype;
+        ASSERT_TRUE(c.orthogonal ? prototype.CreateOrthogonal(nullptr, nullptr) : prototype.Create(nullptr, nullptr));
+        prototype.SetSourceEndpoint(std::make_unique<CODEndpoint>());
+        std::unique_ptr<CODComponent> copy = prototype.Clone();
+        auto* link = dynamic_cast<CODLinkComponent*>(copy.get());
+        ASSERT_TRUE(link->Join(p, q)) << c.name;
+        EXPECT_EQ(link->GetSourcePort(), p) << c.name;
+        EXPECT_EQ(link->GetTargetPort(), q) << c.name;
+        EXPECT_EQ(WorldPoints(*link->GetLine()), c.expected) << c.name;
+        EXPECT_NE(link->GetLine()->GetSourceEndpoint(), nullptr) << c.name;
+        // Joined once only.
+        EXPECT_FALSE(link->Join(q, p)) << c.name;
+        m_root.AddChild(copy.release());
+    }
+    // A link without its line gets a straight one.
+    CODLinkComponent bare;
+    CODCirclePort* p = Port(Box({0, 0, 10, 10}), {10, 5});
+    CODCirclePort* q = Port(Box({50, 0, 60, 10}), {50, 5});
+    ASSERT_TRUE(bare.Join(p, q));
+    EXPECT_EQ(WorldPoints(*bare.GetLine()), (std::vector<CPoint>{{10, 5}, {50, 5}}));
 }
 
 TEST_F(Diagram, OrthogonalLinksBetweenCentrePortsLeaveFromTheOutline)
