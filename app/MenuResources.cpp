@@ -136,6 +136,45 @@ const std::vector<MenuItem>& MenuResources::MainWindowMenu()
     return menu;
 }
 
+const std::vector<MenuItem>& MenuResources::ContextMenu()
+{
+    static const std::vector<MenuItem> menu = {
+        Popup("&Viewport",
+            {
+                {"&Paste", 57637},
+                {"Select &All", 32809},
+                Separator(),
+                {"&Grid", 44534},
+                {"S&nap to Grid", 44549},
+                {"Page &Bounds", 44544},
+                Separator(),
+                {"&Zoom Normal", 44561},
+                {"Zoom to &Fit", 44560},
+                Separator(),
+                {"De&fault Properties...", 44511},
+                {"Gri&d Properties...", 44535},
+            }),
+        Popup("&Component",
+            {
+                {"Cu&t", 57635},
+                {"&Copy", 57634},
+                {"&Delete", 57632},
+                Separator(),
+                {"Propertie&s...", 44546},
+                {"D&etail Properties...", 32807},
+                Separator(),
+                {"&Bring to Front", 44533},
+                {"&Send to Back", 44507},
+                {"&Group", 44536},
+                {"&Ungroup", 44550},
+                Separator(),
+                {"Rotate &Left", 44547},
+                {"Rotate &Right", 44548},
+            }),
+    };
+    return menu;
+}
+
 const std::vector<std::pair<unsigned int, const char*>>& MenuResources::Accelerators()
 {
     static const std::vector<std::pair<unsigned int, const char*>> accelerators = {

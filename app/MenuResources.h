@@ -46,6 +46,9 @@ public:
     static const std::vector<MenuItem>& ChartWindowMenu();
     // Resource 128: the menu while no chart window is open.
     static const std::vector<MenuItem>& MainWindowMenu();
+    // Resource 149: the chart's context menu, "&Viewport" while nothing is
+    // selected and "&Component" while something is.
+    static const std::vector<MenuItem>& ContextMenu();
     // Resource 128: command identifier and key, in Qt's portable key text.
     static const std::vector<std::pair<unsigned int, const char*>>& Accelerators();
     // The eight dockable toolbars, in the order they are created.

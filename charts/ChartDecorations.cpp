@@ -11,18 +11,13 @@
 #include "engine/CODRectComponent.h"
 #include "engine/CODTextComponent.h"
 #include "engine/PropertyIds.h"
-#include "images/SECDib.h"
-#include "images/SECJpeg.h"
-#include "images/SECPcx.h"
-#include "images/SECTarga.h"
-#include "images/SECTiff.h"
+#include "images/PictureReaders.h"
 #include "platform/CDC.h"
 #include "platform/CommandFile.h"
 #include "platform/TextCodec.h"
 
 #include <array>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -42,20 +37,6 @@ void StretchOverCanvas(CODModel& model, CODComponent& component)
     component.Scale(static_cast<float>(canvas.cx) / static_cast<float>(bounds.Width()),
                     static_cast<float>(canvas.cy) / static_cast<float>(bounds.Height()),
                     static_cast<float>(origin.x), static_cast<float>(origin.y));
-}
-
-std::unique_ptr<SECImage> LoadPicture(const std::string& path)
-{
-    const std::array<std::function<std::unique_ptr<SECImage>()>, 5> readers = {
-        [] { return std::make_unique<SECDib>(); }, [] { return std::make_unique<SECJpeg>(); },
-        [] { return std::make_unique<SECPcx>(); }, [] { return std::make_unique<SECTiff>(); },
-        [] { return std::make_unique<SECTarga>(); }};
-    for (const auto& make : readers) {
-        std::unique_ptr<SECImage> image = make();
-        if (image->LoadFromPath(path))
-            return image;
-    }
-    return nullptr;
 }
 
 std::unique_ptr<CODComponent> MakePictureBackground(const std::string& path)

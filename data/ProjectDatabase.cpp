@@ -5,11 +5,7 @@
 #include "data/ReplyText.h"
 #include "engine/CODImageComponent.h"
 #include "images/ImageFile.h"
-#include "images/SECDib.h"
-#include "images/SECJpeg.h"
-#include "images/SECPcx.h"
-#include "images/SECTarga.h"
-#include "images/SECTiff.h"
+#include "images/PictureReaders.h"
 #include "kxdata/kxdata.h"
 #include "platform/CDC.h"
 #include "platform/MessageBox.h"
@@ -659,25 +655,6 @@ bool HasPictureEnding(const std::string& upperPath)
 {
     return std::any_of(kPictureEndings.begin(), kPictureEndings.end(),
                        [&](std::string_view ending) { return upperPath.ends_with(ending); });
-}
-
-// The first reader, in the fixed order, that loads the file; the content
-// decides, not the extension.
-std::unique_ptr<SECImage> LoadPicture(const std::string& path)
-{
-    const std::array<std::unique_ptr<SECImage> (*)(), 5> readers = {
-        [] { return std::unique_ptr<SECImage>(std::make_unique<SECDib>()); },
-        [] { return std::unique_ptr<SECImage>(std::make_unique<SECJpeg>()); },
-        [] { return std::unique_ptr<SECImage>(std::make_unique<SECPcx>()); },
-        [] { return std::unique_ptr<SECImage>(std::make_unique<SECTiff>()); },
-        [] { return std::unique_ptr<SECImage>(std::make_unique<SECTarga>()); },
-    };
-    for (const auto& make : readers) {
-        std::unique_ptr<SECImage> image = make();
-        if (image->LoadFromPath(path))
-            return image;
-    }
-    return nullptr;
 }
 
 }  // namespace
