@@ -393,10 +393,24 @@ TEST(GuiSession, DrawsWithTheToolsEditsByDoubleClickAndUndoesAndRedoesTheLot)
     EXPECT_EQ(link->GetSourcePort(), source);
     Shoot(frame, "tools-7-redone");
 
+    // Saved and opened again, every piece is there and the link still joins the boxes.
+    ASSERT_TRUE(view.SaveDocument("tools.qrd"));
+    frame.close();
+    CQuorrelView reopened;
+    ASSERT_TRUE(reopened.OpenDocument("tools.qrd"));
+    const CODModel& loaded = reopened.GetDocument().GetModel();
+    EXPECT_EQ(loaded.GetChildCount(), 7);
+    EXPECT_EQ(CountOf<CIndiBox>(loaded), 2);
+    EXPECT_EQ(CountOf<CCurveText>(loaded), 1);
+    EXPECT_EQ(CountOf<CODImageComponent>(loaded), 1);
+    for (int i = 0; i < loaded.GetChildCount(); ++i) {
+        if (const auto* joined = dynamic_cast<const CODLinkComponent*>(loaded.GetChild(i))) {
+            EXPECT_NE(joined->GetSourceSymbol(), nullptr);
+            EXPECT_NE(joined->GetTargetSymbol(), nullptr);
+        }
+    }
     EXPECT_TRUE(messages.empty());
     MessageBox::SetSink(nullptr);
-    view.GetDocument().SetModifiedFlag(false);
-    frame.close();
 }
 
 }  // namespace
