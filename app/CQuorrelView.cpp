@@ -1,11 +1,16 @@
 #include "app/CQuorrelView.h"
 
+#include "app/CInPlaceTextEdit.h"
+#include "app/CMainFrame.h"
 #include "app/CQuorrelController.h"
 #include "app/CRulerBar.h"
+#include "app/MenuResources.h"
 #include "engine/CODIntProperty.h"
 #include "engine/CODModel.h"
 #include "engine/CODRulerComponent.h"
+#include "engine/CODTextComponent.h"
 #include "engine/PropertyIds.h"
+#include "engine/TextEditRequest.h"
 #include "platform/Arithmetic.h"
 #include "platform/CFont.h"
 #include "platform/CPaintDeviceDC.h"
@@ -13,7 +18,9 @@
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 
+#include <QAction>
 #include <QCursor>
+#include <QMenu>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPageLayout>
@@ -42,6 +49,22 @@ constexpr int kThousandthsPerInch = 1000;
 constexpr int kHundredthsPerMillimetre = 100;
 constexpr int kScrollStepPixels = 20;
 constexpr int kRulerFontPixels = 9;
+// The tools' own cursors, their hot spot the middle of the cross.
+struct ToolCursor {
+    int nResourceId;
+    const char* image;
+};
+constexpr ToolCursor kToolCursors[] = {
+    {CQuorrelController::kCurveTextCursor, ":/cursors/curve-text.svg"},
+    {CQuorrelController::kImageCursor, ":/cursors/image.svg"},
+    {CQuorrelController::kConnectionLineCursor, ":/cursors/connection-line.svg"},
+};
+constexpr int kCursorHotSpot = 8;
+constexpr int kViewportPopup = 0;
+constexpr int kComponentPopup = 1;
+// The editor is never smaller than a few characters, whatever the zoom.
+constexpr int kMinEditorWidth = 40;
+constexpr int kEditorPadding = 6;
 
 // The first of 1, 2, 5, 10, 20, 50 ... logical units that is wide enough at the zoom.
 int RulerSpacing(double zoom)
@@ -154,8 +177,12 @@ void CQuorrelView::ConnectController()
         }
         CommandStatesChanged();
     };
-    controller.m_onSetCursor = [this](CODDrawingController::Cursor cursor) {
-        viewport()->setCursor(QCursor(CursorShape(cursor)));
+    controller.m_onSetCursor = [this](CODDrawingController::Cursor cursor) { SetCursor(cursor); };
+    controller.m_onOpenTextEditor = [this](const TextEditRequest& request) { OpenTextEditor(request); };
+    controller.m_onCloseTextEditor = [this] { return CloseTextEditor(); };
+    // A double click on a component without text to edit opens its property sheet.
+    controller.m_onOpenComponent = [this](CODComponent*) {
+        m_pController->OnCommand(CODDrawingController::ID_OD_PROPERTIES);
     };
     controller.m_onStartTimer = [this](int, int nMilliseconds) { m_autoScrollTimer.start(nMilliseconds); };
     controller.m_onStopTimer = [this](int) { m_autoScrollTimer.stop(); };
@@ -164,6 +191,100 @@ void CQuorrelView::ConnectController()
         m_pController->OnTimer(CODDrawingController::kAutoScrollTimer);
         UpdateScrollBars();
     });
+}
+
+void CQuorrelView::SetCursor(CODDrawingController::Cursor cursor)
+{
+    if (cursor == CODDrawingController::Cursor::Resource) {
+        const int nId = m_pController->GetCursorResource();
+        for (const ToolCursor& tool : kToolCursors) {
+            if (tool.nResourceId == nId) {
+                viewport()->setCursor(QCursor(QPixmap(QString::fromLatin1(tool.image)), kCursorHotSpot, kCursorHotSpot));
+                return;
+            }
+        }
+    }
+    viewport()->setCursor(QCursor(CursorShape(cursor)));
+}
+
+void CQuorrelView::OpenTextEditor(const TextEditRequest& request)
+{
+    CloseTextEditor();
+    m_pTextEditor = new CInPlaceTextEdit(viewport(), request.bMultiLine);
+    QFont font(QtText::Decode(request.logFont.lfFaceName));
+    font.setPixelSize(std::max(1, std::abs(request.logFont.lfHeight)));
+    font.setWeight(request.logFont.lfWeight >= FW_BOLD ? QFont::Bold : QFont::Normal);
+    font.setItalic(request.logFont.lfItalic != 0);
+    font.setUnderline(request.logFont.lfUnderline != 0);
+    font.setStrikeOut(request.logFont.lfStrikeOut != 0);
+    m_pTextEditor->setFont(font);
+    QPalette palette = m_pTextEditor->palette();
+    palette.setColor(QPalette::Text, QColor(GetRValue(request.crText), GetGValue(request.crText), GetBValue(request.crText)));
+    m_pTextEditor->setPalette(palette);
+    m_pTextEditor->setPlainText(QtText::Decode(request.strText));
+    const bool bCentre = (request.nAlignment & CODTextComponent::kAlignCentre) != 0;
+    const bool bRight = (request.nAlignment & CODTextComponent::kAlignRight) != 0;
+    QTextOption option = m_pTextEditor->document()->defaultTextOption();
+    option.setAlignment(bCentre ? Qt::AlignHCenter : bRight ? Qt::AlignRight : Qt::AlignLeft);
+    m_pTextEditor->document()->setDefaultTextOption(option);
+    // Room for one line of the font at least, however small the box is drawn.
+    const int nLineHeight = QFontMetrics(font).height() + kEditorPadding;
+    const CRect& box = request.rcDevice;
+    m_pTextEditor->setGeometry(box.left, box.top, std::max(box.Width(), kMinEditorWidth),
+                               std::max(box.Height(), nLineHeight));
+    m_pTextEditor->selectAll();
+    m_pTextEditor->m_onEnd = [this](bool bApply) {
+        const std::string text = CloseTextEditor();
+        m_pController->EndTextEdit(bApply, text);
+        setFocus(Qt::OtherFocusReason);
+        CommandStatesChanged();
+    };
+    // The chart shows each change as it is typed.
+    connect(m_pTextEditor, &QPlainTextEdit::textChanged, this, [this] { Update(); });
+    m_pTextEditor->show();
+    m_pTextEditor->setFocus(Qt::OtherFocusReason);
+}
+
+std::string CQuorrelView::CloseTextEditor()
+{
+    if (m_pTextEditor == nullptr)
+        return {};
+    CInPlaceTextEdit* editor = std::exchange(m_pTextEditor, nullptr);
+    editor->m_onEnd = nullptr;
+    const std::string text = QtText::Encode(editor->toPlainText());
+    editor->hide();
+    // It may be closing from inside its own key or focus handler.
+    editor->deleteLater();
+    return text;
+}
+
+std::unique_ptr<QMenu> CQuorrelView::MakeContextMenu(const CPoint& point)
+{
+    auto* frame = dynamic_cast<CMainFrame*>(window());
+    if (frame == nullptr)
+        return nullptr;
+    CODComponent* hit = m_pController->ComponentAt(ClientToLogical(point));
+    if (hit != nullptr && !m_pController->IsSelected(hit)) {
+        m_pController->SetSelection({hit});
+        CommandStatesChanged();
+    }
+    const bool bSelected = !m_pController->GetSelection().empty();
+    const MenuItem& popup = MenuResources::ContextMenu()[bSelected ? kComponentPopup : kViewportPopup];
+    auto menu = std::make_unique<QMenu>(this);
+    for (const MenuItem& item : popup.items) {
+        if (item.id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        // The window's own command, so it is enabled and checked as in the menus.
+        QAction* command = frame->GetAction(item.id);
+        QAction* action = menu->addAction(QtText::Decode(item.text));
+        action->setEnabled(command->isEnabled());
+        action->setCheckable(command->isCheckable());
+        action->setChecked(command->isChecked());
+        connect(action, &QAction::triggered, command, &QAction::trigger);
+    }
+    return menu;
 }
 
 std::string CQuorrelView::GetTitle() const
@@ -571,7 +692,11 @@ void CQuorrelView::OnLButtonDblClk(Qt::KeyboardModifiers modifiers, const CPoint
     m_pController->OnLButtonDblClk(KeyFlags(modifiers) | MK_LBUTTON, point);
 }
 
-void CQuorrelView::OnRButtonDown(Qt::KeyboardModifiers, const CPoint&) {}
+void CQuorrelView::OnRButtonDown(Qt::KeyboardModifiers, const CPoint& point)
+{
+    if (const std::unique_ptr<QMenu> menu = MakeContextMenu(point))
+        menu->exec(viewport()->mapToGlobal(QPoint(point.x, point.y)));
+}
 
 void CQuorrelView::OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const CPoint& point)
 {

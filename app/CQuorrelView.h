@@ -2,6 +2,7 @@
 
 #include "chartparts/CQuorrelDoc.h"
 #include "chartparts/CQuorrelViewport.h"
+#include "engine/CODDrawingController.h"
 #include "engine/CODModelObserver.h"
 #include "platform/CPoint.h"
 
@@ -16,11 +17,14 @@
 #include <vector>
 
 class CDC;
+class CInPlaceTextEdit;
 class CODComponent;
 class CQuorrelController;
 class CRulerBar;
+class QMenu;
 class QPainter;
 class QPrinter;
+struct TextEditRequest;
 
 // The chart view of one chart window: its chart document, the viewport that
 // draws it and the controller attached to it. Painting goes through the
@@ -102,6 +106,14 @@ public:
     void OnFilePrintPreview();
     void OnFilePageSetup();
 
+    // The editor of the text being edited in place, while there is one.
+    CInPlaceTextEdit* GetTextEditor() const { return m_pTextEditor; }
+    // The context menu of a right click at the client point, made of the main
+    // window's commands: "&Viewport" while nothing is selected, "&Component"
+    // while something is. A click on a component not selected selects it
+    // first. None outside a main window.
+    std::unique_ptr<QMenu> MakeContextMenu(const CPoint& point);
+
 protected:
     // Mouse and keys arrive here, in client pixels, for the controller. For
     // now they only zoom, scroll and move the rulers' tracking lines.
@@ -133,6 +145,10 @@ private:
     // Hands the view's repaints, cursor, timer and keys to the controller.
     void ConnectController();
     void CommandStatesChanged() const;
+    void SetCursor(CODDrawingController::Cursor cursor);
+    void OpenTextEditor(const TextEditRequest& request);
+    // Closes the editor and gives back its text.
+    std::string CloseTextEditor();
 
     CQuorrelDoc m_document;  // before the controller, which works on its model
     CQuorrelViewport m_viewport;
@@ -145,6 +161,8 @@ private:
     CRulerBar* m_pHorizontalRuler;
     CRulerBar* m_pVerticalRuler;
     CPoint m_ptTracked;
+    // A child of the viewport widget, which deletes it with itself.
+    CInPlaceTextEdit* m_pTextEditor = nullptr;
     bool m_bTracking = false;
     // Set while the scroll bars are being set from the viewport.
     bool m_bSyncing = false;

@@ -221,15 +221,21 @@ void CODDrawingViewport::DrawPageBoundaries(CDC* pDC, const CRect& rect)
     const CSize page = GetPageSize();
     if (!m_bPagesVisible || pDC->IsPrinting() || page.cx <= 0 || page.cy <= 0)
         return;
+    // Pages divide the canvas: the grey around it is on no page.
+    const CPoint origin = m_pModel->GetOrigin();
+    const CSize size = m_pModel->GetSize();
+    CRect area;
+    if (!area.IntersectRect(rect, CRect(origin.x, origin.y, origin.x + size.cx, origin.y + size.cy)))
+        return;
     const HPEN previousPen = pDC->SelectObject(CPen::CreatePen(PS_DASH, 0, 0));
     const int previousMode = pDC->SetBkMode(TRANSPARENT);
-    for (std::int64_t x = (std::int64_t{rect.left} / page.cx + 1) * page.cx; x < rect.right; x += page.cx) {
-        pDC->MoveTo(static_cast<int>(x), rect.top);
-        pDC->LineTo(static_cast<int>(x), rect.bottom);
+    for (std::int64_t x = (std::int64_t{area.left} / page.cx + 1) * page.cx; x < area.right; x += page.cx) {
+        pDC->MoveTo(static_cast<int>(x), area.top);
+        pDC->LineTo(static_cast<int>(x), area.bottom);
     }
-    for (std::int64_t y = (std::int64_t{rect.top} / page.cy + 1) * page.cy; y < rect.bottom; y += page.cy) {
-        pDC->MoveTo(rect.left, static_cast<int>(y));
-        pDC->LineTo(rect.right, static_cast<int>(y));
+    for (std::int64_t y = (std::int64_t{area.top} / page.cy + 1) * page.cy; y < area.bottom; y += page.cy) {
+        pDC->MoveTo(area.left, static_cast<int>(y));
+        pDC->LineTo(area.right, static_cast<int>(y));
     }
     pDC->SetBkMode(previousMode);
     pDC->SelectObject(previousPen);

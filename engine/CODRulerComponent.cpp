@@ -49,6 +49,16 @@ int CODRulerComponent::IntProperty(int nId, int fallback) const
     return property ? property->GetInt() : fallback;
 }
 
+void CODRulerComponent::DrawColumnNumber(CDC* pDC, int x, int y, int nValue)
+{
+    // One digit under the other: a long number across a narrow band would be cut off.
+    TEXTMETRIC metrics;
+    pDC->GetTextMetrics(&metrics);
+    const std::string digits = std::to_string(nValue);
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        pDC->TextOut(x, y + static_cast<int>(i) * metrics.tmHeight, digits.substr(i, 1));
+}
+
 void CODRulerComponent::OnDraw(CDC* pDC)
 {
     DrawOutlinePolygon(pDC);
@@ -77,7 +87,7 @@ void CODRulerComponent::OnDraw(CDC* pDC)
             pDC->MoveTo(band.right, band.top + along);
             pDC->LineTo(band.right - tick, band.top + along);
             if (major)
-                pDC->TextOut(band.left, band.top + along + kNumberOffset, std::to_string(value));
+                DrawColumnNumber(pDC, band.left + kNumberOffset, band.top + along + kNumberOffset, value);
         }
     }
     pDC->RestoreDC(saved);

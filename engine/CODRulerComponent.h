@@ -24,4 +24,5 @@ protected:
 
 private:
     int IntProperty(int nId, int fallback) const;
+    static void DrawColumnNumber(CDC* pDC, int x, int y, int nValue);
 };

@@ -1,7 +1,10 @@
 #include "app/CAboutDlg.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
+#include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
+#include "engine/CODModel.h"
+#include "engine/CODRectComponent.h"
 #include "platform/AppSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/QtStatusBarHost.h"
@@ -313,6 +316,46 @@ TEST(MainFrameTest, HelpOpensTheManualOfTheSourceTreeWhenNoneIsInstalled)
     CMainFrame frame;
     for (const unsigned int id : {57667u, 57669u, 57670u})
         EXPECT_TRUE(frame.GetAction(id)->isEnabled()) << id;
+}
+
+QStringList Items(const QMenu& menu)
+{
+    QStringList items;
+    for (QAction* action : menu.actions())
+        items << (action->isSeparator() ? QStringLiteral("|") : action->text());
+    return items;
+}
+
+// A right click on the canvas offers the view's commands; on a box, it
+// selects the box and offers the commands on it, which act as the menus' do.
+TEST(MainFrameTest, ContextMenuOffersTheViewportOrTheComponentCommands)
+{
+    CMainFrame frame;
+    frame.show();
+    CQuorrelView* view = frame.OnFileNew()->GetActiveView();
+    CODModel& model = view->GetDocument().GetModel();
+    auto* rect = new CODRectComponent();
+    rect->Create(10, 10, 110, 60);
+    model.AddChild(rect);
+
+    const std::unique_ptr<QMenu> canvas = view->MakeContextMenu(view->LogicalToClient(CPoint(500, 500)));
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_EQ(Items(*canvas).mid(0, 3), (QStringList{"&Paste", "Select &All", "|"}));
+    EXPECT_TRUE(view->GetController().GetSelection().empty());
+
+    const std::unique_ptr<QMenu> box = view->MakeContextMenu(view->LogicalToClient(CPoint(50, 30)));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(view->GetController().GetSelection(), std::vector<CODComponent*>{rect});
+    const QStringList items = Items(*box);
+    EXPECT_EQ(items.mid(0, 6), (QStringList{"Cu&t", "&Copy", "&Delete", "|", "Propertie&s...", "D&etail Properties..."}));
+    QAction* erase = box->actions().at(static_cast<int>(items.indexOf(QStringLiteral("&Delete"))));
+    EXPECT_TRUE(erase->isEnabled());
+    erase->trigger();
+    EXPECT_EQ(model.GetChildCount(), 0);
+
+    // Outside a main window there are no commands to offer.
+    CQuorrelView lone;
+    EXPECT_EQ(lone.MakeContextMenu(CPoint(5, 5)), nullptr);
 }
 
 TEST(AboutDlgTest, ShowsTheLicenceAndTheQtVersion)

@@ -1,9 +1,12 @@
+#include "app/CInPlaceTextEdit.h"
 #include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
 #include "app/CResizeDrawingDialog.h"
 #include "engine/CODModel.h"
 #include "engine/CODRectComponent.h"
+#include "engine/CODTextComponent.h"
 #include "platform/MessageBox.h"
+#include "platform/QtText.h"
 #include "tests/charts/PedigreeProject.h"
 #include "tests/support/TestFiles.h"
 
@@ -12,6 +15,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QKeyEvent>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -399,6 +403,68 @@ TEST_F(ViewTest, PrintingToPdfGivesThePagesUpToTheLastThatHoldsTheChart)
     CQuorrelView empty;
     printer.setOutputFileName(QStringLiteral("print/empty.pdf"));
     EXPECT_FALSE(empty.PrintPages(printer));
+}
+
+}  // namespace
+
+namespace {
+
+void Press(QWidget* widget, int nKey)
+{
+    QKeyEvent press(QEvent::KeyPress, nKey, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+// The editor opens over the text with the text selected and the font at the
+// zoom; Escape leaves the text alone, Enter keeps what was typed as one
+// undoable step.
+TEST_F(ViewTest, InPlaceEditorEditsTheTextAtTheZoom)
+{
+    const auto view = ShownView(500, 300);
+    auto* text = new CODTextComponent();
+    text->Create(CRect(20, 20, 200, 60), nullptr);
+    text->SetText("Smith");
+    view->GetDocument().GetModel().AddChild(text);
+    CQuorrelController& controller = view->GetController();
+
+    int nPixels100 = 0;
+    for (const int nZoom : {100, 200}) {
+        ASSERT_TRUE(view->SetZoom(nZoom));
+        ASSERT_TRUE(controller.BeginTextEdit(text));
+        CInPlaceTextEdit* editor = view->GetTextEditor();
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->toPlainText(), QStringLiteral("Smith"));
+        EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("Smith"));
+        EXPECT_TRUE(editor->isVisible());
+        if (nZoom == 100)
+            nPixels100 = editor->font().pixelSize();
+        else
+            EXPECT_NEAR(editor->font().pixelSize(), 2 * nPixels100, 1);
+        editor->insertPlainText(QStringLiteral("Jones"));
+        Press(editor, Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_EQ(view->GetTextEditor(), nullptr);
+        EXPECT_FALSE(controller.IsTextEditing());
+        EXPECT_EQ(text->GetText(), "Smith");
+    }
+    EXPECT_GT(nPixels100, 0);
+
+    ASSERT_TRUE(controller.BeginTextEdit(text));
+    view->GetTextEditor()->insertPlainText(QStringLiteral("M\u00fcller"));
+    Press(view->GetTextEditor(), Qt::Key_Return);
+    EXPECT_EQ(view->GetTextEditor(), nullptr);
+    EXPECT_EQ(QtText::Decode(text->GetText()), QStringLiteral("M\u00fcller"));
+    ASSERT_TRUE(controller.Undo());
+    EXPECT_EQ(text->GetText(), "Smith");
+
+    // Undo with the editor open first keeps what was typed, then takes it back.
+    ASSERT_TRUE(controller.BeginTextEdit(text));
+    view->GetTextEditor()->insertPlainText(QStringLiteral("Brown"));
+    ASSERT_TRUE(controller.OnCommand(CODDrawingController::ID_EDIT_UNDO));
+    EXPECT_EQ(view->GetTextEditor(), nullptr);
+    EXPECT_EQ(text->GetText(), "Smith");
+    ASSERT_TRUE(controller.Redo());
+    EXPECT_EQ(text->GetText(), "Brown");
 }
 
 }  // namespace

@@ -1,27 +1,43 @@
 // Sessions on a real display (Xvfb): a generated chart opened from the
 // command line, zoomed with Ctrl+wheel, rulers and zoom to fit from their
 // keys, the drawing enlarged with Ctrl+Shift+Page Up, saved with Ctrl+S and
-// reopened; and a box selected, dragged, the move undone and redone, saved
-// and found again where it was left. Screenshots go to QUORREL_TEST_PNG_DIR
-// when it is set.
+// reopened; a box selected, dragged, the move undone and redone, saved and
+// found again where it was left; and a chart drawn with the toolbar's tools,
+// edited by double click, undone to nothing and redone. Screenshots go to
+// QUORREL_TEST_PNG_DIR when it is set.
+#include "app/CInPlaceTextEdit.h"
 #include "app/CMainFrame.h"
 #include "app/CQuorrelApp.h"
 #include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
+#include "app/MenuResources.h"
+#include "chartparts/ArrowEndpoint.h"
+#include "chartparts/CCurveText.h"
 #include "chartparts/CIndiBox.h"
+#include "engine/CODImageComponent.h"
+#include "engine/CODLineComponent.h"
+#include "engine/CODLinkComponent.h"
 #include "engine/CODModel.h"
+#include "engine/CODPortComponent.h"
+#include "engine/CODTextComponent.h"
 #include "platform/MessageBox.h"
 #include "tests/charts/PedigreeProject.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QImage>
 #include <QMdiArea>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -196,4 +212,206 @@ TEST(GuiSession, SelectsDragsUndoesRedoesAndSavesABox)
     MessageBox::SetSink(nullptr);
 }
 
+// Presses the toolbar button of the command, as the user does.
+void ClickButton(CMainFrame& frame, unsigned int nId)
+{
+    QAction* action = frame.GetAction(nId);
+    ASSERT_TRUE(action->isEnabled()) << nId;
+    for (QToolBar* bar : frame.findChildren<QToolBar*>()) {
+        if (QWidget* button = bar->widgetForAction(action)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    }
+    FAIL() << "no button for " << nId;
+}
+
+QPoint Client(CQuorrelView& view, const CPoint& logical)
+{
+    const CPoint client = view.LogicalToClient(logical);
+    return QPoint(client.x, client.y);
+}
+
+// A press, four moves with the button held and a release.
+void Drag(QWidget* canvas, const QPoint& from, const QPoint& to)
+{
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, from);
+    for (int step = 1; step <= 4; ++step) {
+        const QPoint at = from + (to - from) * step / 4;
+        QMouseEvent drag(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &drag);
+    }
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+// A click on the canvas after the mouse has come there.
+void ClickAt(QWidget* canvas, const QPoint& at)
+{
+    QTest::mouseMove(canvas, at);
+    QMouseEvent move(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &move);
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+template <class T>
+int CountOf(const CODModel& model)
+{
+    int count = 0;
+    for (int i = 0; i < model.GetChildCount(); ++i)
+        count += dynamic_cast<const T*>(model.GetChild(i)) != nullptr ? 1 : 0;
+    return count;
+}
+
+// The port of the box nearest to the point.
+CODPortComponent* PortNear(CODSymbolComponent& box, const CPoint& point)
+{
+    CODPortComponent* nearest = nullptr;
+    long best = 0;
+    for (int i = 0; i < box.GetPortCount(); ++i) {
+        const CPoint at = box.GetPort(i)->GetPosition();
+        const long distance = std::labs(at.x - point.x) + std::labs(at.y - point.y);
+        if (nearest == nullptr || distance < best) {
+            nearest = box.GetPort(i);
+            best = distance;
+        }
+    }
+    return nearest;
+}
+
+TEST(GuiSession, DrawsWithTheToolsEditsByDoubleClickAndUndoesAndRedoesTheLot)
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        GTEST_SKIP() << "no display";
+    std::vector<std::string> messages;
+    MessageBox::SetSink([&messages](const std::string& text) { messages.push_back(text); });
+    const std::string picture = (std::filesystem::current_path() / "picture.bmp").string();
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(40, 120, 200));
+    ASSERT_TRUE(image.save(QString::fromStdString(picture), "BMP"));
+
+    CQuorrelApp app(CommandLineInfo::Parse({}));
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame& frame = *app.GetMainFrame();
+    frame.showNormal();
+    frame.resize(1200, 900);
+    frame.GetAction(ID_VIEW_ALL_ON)->trigger();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    CQuorrelView& view = *frame.GetActiveView();
+    CODModel& model = view.GetDocument().GetModel();
+    QWidget* canvas = view.viewport();
+    Shoot(frame, "tools-1-empty");
+
+    // A shadow box, a plain box and a port, each placed by a click.
+    ClickButton(frame, 32777);
+    ClickAt(canvas, Client(view, CPoint(40, 40)));
+    ClickButton(frame, 32779);
+    ClickAt(canvas, Client(view, CPoint(420, 40)));
+    ClickButton(frame, 32802);
+    ClickAt(canvas, Client(view, CPoint(300, 330)));
+    ASSERT_EQ(CountOf<CIndiBox>(model), 2);
+    ASSERT_EQ(model.GetChildCount(), 3);
+    auto* shadow = dynamic_cast<CIndiBox*>(model.GetChild(0));
+    auto* plain = dynamic_cast<CIndiBox*>(model.GetChild(1));
+    ASSERT_NE(shadow, nullptr);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(shadow->GetName(), "Shadow Box");
+    EXPECT_EQ(plain->GetName(), "Plain Box");
+    EXPECT_EQ(shadow->GetBounds().TopLeft(), CPoint(40, 40));
+    Shoot(frame, "tools-2-boxes");
+
+    // An orthogonal arrow link from the shadow box's right side to the plain box's left.
+    ClickButton(frame, 32812);
+    const CRect a = shadow->GetBounds();
+    const CRect b = plain->GetBounds();
+    CODPortComponent* source = PortNear(*shadow, CPoint(a.right, (a.top + a.bottom) / 2));
+    CODPortComponent* target = PortNear(*plain, CPoint(b.left, (b.top + b.bottom) / 2));
+    ASSERT_NE(source, nullptr);
+    ASSERT_NE(target, nullptr);
+    Drag(canvas, Client(view, source->GetPosition()), Client(view, target->GetPosition()));
+    ASSERT_EQ(CountOf<CODLinkComponent>(model), 1);
+    const CODLinkComponent* link = nullptr;
+    for (int i = 0; i < model.GetChildCount() && link == nullptr; ++i)
+        link = dynamic_cast<const CODLinkComponent*>(model.GetChild(i));
+    EXPECT_EQ(link->GetSourcePort(), source);
+    EXPECT_EQ(link->GetTargetPort(), target);
+    EXPECT_NE(dynamic_cast<const ArrowEndpoint*>(link->GetLine()->GetTargetEndpoint()), nullptr);
+
+    // A connection line and a curve text, each dragged out.
+    ClickButton(frame, 32803);
+    Drag(canvas, Client(view, CPoint(40, 420)), Client(view, CPoint(280, 470)));
+    ClickButton(frame, 32801);
+    Drag(canvas, Client(view, CPoint(480, 260)), Client(view, CPoint(680, 460)));
+    ASSERT_EQ(model.GetChildCount(), 6);
+    EXPECT_EQ(model.GetChild(4)->GetName(), "Connection Line");
+    EXPECT_EQ(CountOf<CCurveText>(model), 1);
+
+    // A picture chosen in the file dialog and placed by a click.
+    QTimer::singleShot(0, [&picture] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(QString::fromStdString(picture));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    ClickButton(frame, 32780);
+    ClickAt(canvas, Client(view, CPoint(760, 40)));
+    ASSERT_EQ(CountOf<CODImageComponent>(model), 1);
+    EXPECT_EQ(model.GetChildCount(), 7);
+    Shoot(frame, "tools-3-drawn");
+
+    // A double click on the box's first line edits it in place.
+    CODComponent* line = nullptr;
+    for (int i = 0; i < shadow->GetChildCount() && line == nullptr; ++i)
+        if (dynamic_cast<CODTextComponent*>(shadow->GetChild(i)) != nullptr)
+            line = shadow->GetChild(i);
+    ASSERT_NE(line, nullptr);
+    const CRect lineBounds = line->GetBounds();
+    const QPoint inLine = Client(view, CPoint((lineBounds.left + lineBounds.right) / 2, (lineBounds.top + lineBounds.bottom) / 2));
+    QTest::mouseDClick(canvas, Qt::LeftButton, Qt::NoModifier, inLine);
+    CInPlaceTextEdit* editor = view.GetTextEditor();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "Anna Smith");
+    Shoot(frame, "tools-4-editing");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(view.GetTextEditor(), nullptr);
+    EXPECT_EQ(dynamic_cast<CODTextComponent*>(line)->GetText(), "Anna Smith");
+    Shoot(frame, "tools-5-edited");
+
+    // Undone step by step to the empty chart, then redone to the whole of it.
+    int steps = 0;
+    while (model.GetHistory().CanUndo() && steps < 20) {
+        QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+        ++steps;
+    }
+    EXPECT_EQ(steps, 8);
+    EXPECT_EQ(model.GetChildCount(), 0);
+    Shoot(frame, "tools-6-undone");
+    for (int i = 0; i < steps; ++i)
+        QTest::keyClick(&frame, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(model.GetChildCount(), 7);
+    EXPECT_EQ(dynamic_cast<CODTextComponent*>(line)->GetText(), "Anna Smith");
+    EXPECT_EQ(link->GetSourcePort(), source);
+    Shoot(frame, "tools-7-redone");
+
+    // Saved and opened again, every piece is there and the link still joins the boxes.
+    ASSERT_TRUE(view.SaveDocument("tools.qrd"));
+    frame.close();
+    CQuorrelView reopened;
+    ASSERT_TRUE(reopened.OpenDocument("tools.qrd"));
+    const CODModel& loaded = reopened.GetDocument().GetModel();
+    EXPECT_EQ(loaded.GetChildCount(), 7);
+    EXPECT_EQ(CountOf<CIndiBox>(loaded), 2);
+    EXPECT_EQ(CountOf<CCurveText>(loaded), 1);
+    EXPECT_EQ(CountOf<CODImageComponent>(loaded), 1);
+    for (int i = 0; i < loaded.GetChildCount(); ++i) {
+        if (const auto* joined = dynamic_cast<const CODLinkComponent*>(loaded.GetChild(i))) {
+            EXPECT_NE(joined->GetSourceSymbol(), nullptr);
+            EXPECT_NE(joined->GetTargetSymbol(), nullptr);
+        }
+    }
+    EXPECT_TRUE(messages.empty());
+    MessageBox::SetSink(nullptr);
+}
+
 }  // namespace
+

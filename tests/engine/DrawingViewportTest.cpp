@@ -198,6 +198,16 @@ TEST(DrawingViewport, PageBoundariesAreDashedLinesAtEveryPageEdgeOnTheScreen)
     }
     EXPECT_EQ(canvas.Count(RECT{0, 0, 40, 30}, kBlack), 0);
 
+    // A canvas narrower than the window: no boundary runs on over the grey beside it.
+    model.SetSize(60, 50);
+    quorrel_test::DibCanvas narrow(100, 70);
+    viewport.OnPrepareDC(&narrow.DC());
+    viewport.Draw(&narrow.DC(), CRect(0, 0, 100, 70));
+    EXPECT_GT(narrow.Count(RECT{40, 0, 41, 50}, kBlack), 0);
+    EXPECT_GT(narrow.Count(RECT{0, 30, 60, 31}, kBlack), 0);
+    EXPECT_EQ(narrow.Count(RECT{60, 0, 100, 70}, kBlack), 0);
+    EXPECT_EQ(narrow.Count(RECT{0, 50, 100, 70}, kBlack), 0);
+
     viewport.m_bPagesVisible = false;
     quorrel_test::DibCanvas hidden(100, 70);
     viewport.OnPrepareDC(&hidden.DC());

@@ -240,4 +240,22 @@ TEST_F(PrimitivePage, PicturesAreOpaqueOrLetTheBackdropThrough)
     EXPECT_EQ(Count(RECT{200, 360, 260, 400}, kMagenta), 0);
 }
 
+// A band as narrow as the view's vertical ruler still shows a four-digit
+// number whole: its digits stand one under the other.
+TEST(RulerNumbers, FourDigitsFitAcrossANarrowBand)
+{
+    constexpr int kBand = 17;
+    quorrel_test::DibCanvas canvas(60, 200);
+    CODRulerComponent ruler;
+    ruler.Create(CRect(0, 0, kBand, 200));
+    ruler.AddProperty(CODIntProperty(OD_PROP_RULER_ORIGIN, 1000));
+    ruler.AddProperty(CODIntProperty(OD_PROP_RULER_SPACING, 100));
+    ruler.Draw(&canvas.DC());
+    const COLORREF white = RGB(255, 255, 255);
+    EXPECT_EQ(canvas.Count(RECT{kBand + 1, 0, 60, 200}, white), (60 - kBand - 1) * 200) << "nothing beyond the band";
+    // "1000" takes four rows of text below its tick.
+    EXPECT_LT(canvas.Count(RECT{1, 40, kBand - 2, 50}, white), (kBand - 3) * 10);
+}
+
 }  // namespace
+
