@@ -469,8 +469,6 @@ bool CQuorrelController::BeginTextEditAt(const CPoint& ptLogical)
         CODTextComponent* line = box->TextLineAt(ptLogical.x, ptLogical.y);
         return line != nullptr && BeginTextEdit(line);
     }
-    if (auto* curve = dynamic_cast<CCurveText*>(hit))
-        return BeginTextEdit(curve);
     if (auto* symbol = dynamic_cast<CODSymbolComponent*>(hit); symbol != nullptr && symbol->GetLabelCount() == 0)
         return AddLabelAndEdit(symbol);
     return CODDrawingController::BeginTextEditAt(ptLogical);

@@ -82,7 +82,6 @@ public:
     // places it; false, with the reason shown, when it cannot be read or
     // made into a bitmap.
     bool InsertImageFile(const std::string& strPath);
-    LinkToolKind GetLinkToolKind() const { return m_linkToolKind; }
     InsertionKind GetInsertionKind() const { return m_insertionKind; }
 
     // Handler of "Run Command File...": asks for a command file and runs it in a new chart window.
@@ -161,8 +160,8 @@ protected:
     bool Zoom(int nPercent) override;
     // A placed symbol's labels go beside its top-left by their offsets.
     void OnComponentPlaced(CODComponent* pComponent) override;
-    // Curve texts, a box's line under the point, and a first label for a
-    // symbol that has none.
+    // A box's line under the point, and a first label for a symbol that has
+    // none; curve texts and other texts go as the engine edits them.
     bool BeginTextEditAt(const CPoint& ptLogical) override;
     // A curve text keeps its shape: both factors take the larger size.
     void AdjustResizeFactors(CODComponent* pResized, unsigned nFlags, float& sx, float& sy) const override;

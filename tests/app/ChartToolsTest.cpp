@@ -424,6 +424,9 @@ TEST_F(ChartToolsEditTest, DoubleClickOnASymbolWithoutLabelsGivesItACentredOne)
     ASSERT_TRUE(m_controller.Undo());
     EXPECT_EQ(m_boxA->GetLabelCount(), 0);
     EXPECT_EQ(m_model.FindChild(label), -1);
+    ASSERT_TRUE(m_controller.Redo());
+    EXPECT_EQ(m_boxA->GetLabel(0), label);
+    EXPECT_NE(m_model.FindChild(label), -1);
 }
 
 TEST_F(ChartToolsEditTest, ReadOnlyChartTakesNoLabel)
