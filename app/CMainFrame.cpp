@@ -71,12 +71,25 @@ constexpr int kControllerCommands[] = {
     Controller::ID_OD_PROPERTIES, CQuorrelController::ID_DETAIL_PROPERTIES,
     CQuorrelController::ID_CONTEXT_DETAIL_PROPERTIES, CQuorrelController::ID_DEFAULT_PROPERTIES,
     CQuorrelController::ID_GRID_PROPERTIES, CQuorrelController::ID_DIAGRAM_MEASUREMENTS,
-    CQuorrelController::ID_ZOOM_CUSTOM,
+    CQuorrelController::ID_ZOOM_CUSTOM, CQuorrelController::ID_LINK, CQuorrelController::ID_LINK_ORTHOGONAL,
+    CQuorrelController::ID_ARROW_LINK, CQuorrelController::ID_ARROW_LINK_ORTHOGONAL,
+    CQuorrelController::ID_TWO_ARROW_LINK, CQuorrelController::ID_TWO_ARROW_LINK_ORTHOGONAL,
+    CQuorrelController::ID_INSERT_SHADOW_BOX, CQuorrelController::ID_INSERT_BOX, CQuorrelController::ID_INSERT_PORT,
+    CQuorrelController::ID_CONNECTION_LINE, CQuorrelController::ID_CURVE_TEXT, CQuorrelController::ID_INSERT_IMAGE,
+    Controller::ID_OD_SELECT, Controller::ID_OD_EDIT_VERTICES, Controller::ID_OD_LINE, Controller::ID_OD_POLYLINE,
+    Controller::ID_OD_POLYGON, Controller::ID_OD_RECTANGLE, Controller::ID_OD_POLYCURVE, Controller::ID_OD_CLOSED_CURVE,
+    Controller::ID_OD_ELLIPSE, Controller::ID_OD_TEXT,
 };
 constexpr int kCheckedCommands[] = {
     Controller::ID_OD_ZOOM_100, Controller::ID_OD_ZOOM_200, Controller::ID_OD_ZOOM_50, Controller::ID_OD_ZOOM_75,
     Controller::ID_OD_ZOOM_NORMAL, Controller::ID_OD_GRID, Controller::ID_OD_PAGE_BOUNDS, Controller::ID_OD_SNAP_TO_GRID,
-    Controller::ID_OD_ANGLE_SNAP,
+    Controller::ID_OD_ANGLE_SNAP, CQuorrelController::ID_LINK, CQuorrelController::ID_LINK_ORTHOGONAL,
+    CQuorrelController::ID_ARROW_LINK, CQuorrelController::ID_ARROW_LINK_ORTHOGONAL,
+    CQuorrelController::ID_TWO_ARROW_LINK, CQuorrelController::ID_TWO_ARROW_LINK_ORTHOGONAL,
+    CQuorrelController::ID_INSERT_SHADOW_BOX, CQuorrelController::ID_INSERT_BOX, CQuorrelController::ID_INSERT_PORT,
+    CQuorrelController::ID_CONNECTION_LINE, CQuorrelController::ID_CURVE_TEXT, Controller::ID_OD_SELECT,
+    Controller::ID_OD_LINE, Controller::ID_OD_POLYLINE, Controller::ID_OD_POLYGON, Controller::ID_OD_RECTANGLE,
+    Controller::ID_OD_POLYCURVE, Controller::ID_OD_CLOSED_CURVE, Controller::ID_OD_ELLIPSE, Controller::ID_OD_TEXT,
 };
 constexpr const char* kChartFilter = "Quorrel(*.qrd)|*.qrd||";
 constexpr const char* kChartExtension = "qrd";

@@ -11,7 +11,10 @@
 #include "app/CZoomDlg.h"
 #include "app/CQuorrelApp.h"
 #include "app/CQuorrelView.h"
+#include "chartparts/CCurveText.h"
+#include "chartparts/CIndiBox.h"
 #include "chartparts/ChartOutput.h"
+#include "chartparts/Connectors.h"
 #include "charts/AncestorChart.h"
 #include "charts/ChartDecorations.h"
 #include "charts/DescendantChart.h"
@@ -26,13 +29,27 @@
 #include "platform/StatusBarProgress.h"
 #include "platform/TextCodec.h"
 #include "platform/WaitCursor.h"
+#include "engine/CODAddLabelCommand.h"
+#include "engine/CODBoolProperty.h"
+#include "engine/CODImageComponent.h"
+#include "engine/CODInsertCommand.h"
+#include "engine/CODLabelComponent.h"
+#include "engine/CODLinkComponent.h"
+#include "engine/CODOrientationProperties.h"
 #include "engine/CODPortComponent.h"
 #include "engine/CODSymbolComponent.h"
+#include "engine/ODHelpers.h"
+#include "engine/PropertyIds.h"
+#include "images/PictureReaders.h"
+#include "platform/CBrush.h"
+#include "platform/CPen.h"
 
 #include <QMdiArea>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -42,6 +59,52 @@ constexpr const char* kExportFilter = "JPeg Images (*.jpg)|*.jpg|Bitmaps (*.bmp)
                                       "PDF Documents (*.pdf)|*.pdf|SVG Drawings (*.svg)|*.svg|All Files (*.*)|*.*||";
 // What Export writes: the picture types, never the chart file.
 constexpr const char* kExportTypes[] = {"JPG", "BMP", "PNG", "PDF", "SVG"};
+
+using InsertionKind = CQuorrelController::InsertionKind;
+
+constexpr struct {
+    int id;
+    LinkToolKind kind;
+} kLinkTools[] = {
+    {CQuorrelController::ID_LINK, LinkToolKind::Link},
+    {CQuorrelController::ID_LINK_ORTHOGONAL, LinkToolKind::Orthogonal},
+    {CQuorrelController::ID_ARROW_LINK, LinkToolKind::Arrow},
+    {CQuorrelController::ID_ARROW_LINK_ORTHOGONAL, LinkToolKind::OrthogonalArrow},
+    {CQuorrelController::ID_TWO_ARROW_LINK, LinkToolKind::TwoWayArrow},
+    {CQuorrelController::ID_TWO_ARROW_LINK_ORTHOGONAL, LinkToolKind::OrthogonalTwoWayArrow},
+};
+
+constexpr struct {
+    int id;
+    InsertionKind kind;
+} kInsertions[] = {
+    {CQuorrelController::ID_INSERT_PORT, InsertionKind::Port},
+    {CQuorrelController::ID_INSERT_BOX, InsertionKind::PlainBox},
+    {CQuorrelController::ID_INSERT_SHADOW_BOX, InsertionKind::ShadowBox},
+};
+
+LinkToolKind LinkToolOf(int nId)
+{
+    for (const auto& tool : kLinkTools)
+        if (tool.id == nId)
+            return tool.kind;
+    return LinkToolKind::None;
+}
+
+InsertionKind InsertionOf(int nId)
+{
+    for (const auto& insertion : kInsertions)
+        if (insertion.id == nId)
+            return insertion.kind;
+    return InsertionKind::None;
+}
+
+CRect Spanned(const CPoint& a, const CPoint& b)
+{
+    CRect rect(a.x, a.y, b.x, b.y);
+    rect.NormalizeRect();
+    return rect;
+}
 
 // Holds the wait cursor for one command.
 class WaitCursorScope {
@@ -62,6 +125,8 @@ CQuorrelController::CQuorrelController(CQuorrelView* pView)
 
 bool CQuorrelController::OnCommand(int nId)
 {
+    if (OnToolCommand(nId))
+        return true;
     switch (nId) {
     case ID_OD_PROPERTIES:
         OnProperties(GetPropertiesCollection());
@@ -107,7 +172,340 @@ bool CQuorrelController::IsCommandEnabled(int nId) const
     }
 }
 
+bool CQuorrelController::IsCommandChecked(int nId) const
+{
+    if (const LinkToolKind kind = LinkToolOf(nId); kind != LinkToolKind::None)
+        return kind == m_linkToolKind && (GetState() == LinkArmed || GetState() == LinkDrawing);
+    if (const InsertionKind kind = InsertionOf(nId); kind != InsertionKind::None)
+        return kind == m_insertionKind && GetState() == PlacingComponent;
+    if (nId == ID_CONNECTION_LINE)
+        return IsConnectionLineState();
+    if (nId == ID_CURVE_TEXT)
+        return IsCurveTextState();
+    return CODDrawingController::IsCommandChecked(nId);
+}
+
 CQuorrelController::~CQuorrelController() = default;
+
+// The chart window's tools
+
+bool CQuorrelController::OnToolCommand(int nId)
+{
+    if (!GetModel())
+        return false;
+    if (const LinkToolKind kind = LinkToolOf(nId); kind != LinkToolKind::None) {
+        BeginLinkTool(kind);
+        return true;
+    }
+    if (const InsertionKind kind = InsertionOf(nId); kind != InsertionKind::None) {
+        BeginInsertion(kind);
+        return true;
+    }
+    switch (nId) {
+    case ID_CONNECTION_LINE:
+        ArmTool(ConnectionLineArmed, kConnectionLineCursor);
+        return true;
+    case ID_CURVE_TEXT:
+        ArmTool(CurveTextArmed, kCurveTextCursor);
+        return true;
+    case ID_INSERT_IMAGE:
+        OnInsertImage();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CQuorrelController::BeginLinkTool(LinkToolKind kind)
+{
+    BeginLink(MakeLinkPrototype(kind));
+    m_linkToolKind = kind;
+}
+
+void CQuorrelController::BeginInsertion(InsertionKind kind)
+{
+    std::unique_ptr<CODComponent> component;
+    if (kind == InsertionKind::Port)
+        component = MakePortSymbol();
+    else
+        component = MakeInsertedBox(kind == InsertionKind::ShadowBox, GetViewport());
+    BeginInsert(std::move(component));
+    m_insertionKind = kind;
+}
+
+void CQuorrelController::OnComponentPlaced(CODComponent* pComponent)
+{
+    if (auto* symbol = dynamic_cast<CODSymbolComponent*>(pComponent)) {
+        const CRect bounds = symbol->GetBounds();
+        for (int i = 0; i < symbol->GetLabelCount(); ++i) {
+            CODLabelComponent* label = symbol->GetLabel(i);
+            const auto* found = dynamic_cast<const CODOrientationProperties*>(label->GetProperty(OD_PROP_ORIENTATION));
+            const CODOrientationProperties offsets = found ? *found : CODOrientationProperties();
+            const CRect before = label->GetBounds();
+            label->MoveTo(bounds.left + offsets.GetOffsetX(), bounds.top - offsets.GetOffsetY());
+            Repaint(Enclosing(before, label->GetBounds()));
+        }
+    }
+    m_insertionKind = InsertionKind::None;
+}
+
+void CQuorrelController::OnInsertImage()
+{
+    const std::optional<std::string> path = FileDialog::GetOpenFileName(m_pView,
+        ResourceStrings::Load(IDS_IMAGE_FILE_FILTER), ResourceStrings::Load(IDS_IMAGE_FILE_EXTENSION));
+    if (path)
+        InsertImageFile(*path);
+}
+
+bool CQuorrelController::InsertImageFile(const std::string& strPath)
+{
+    if (!GetModel())
+        return false;
+    const std::unique_ptr<SECImage> image = LoadPicture(strPath);
+    if (!image) {
+        MessageBox::Show("Could not Load Image");
+        return false;
+    }
+    CDC dc;
+    const HPALETTE palette = image->GetPalette();
+    const HPALETTE previous = palette ? dc.SelectPalette(palette, false) : HPALETTE();
+    const HBITMAP bitmap = image->MakeBitmap(&dc);
+    auto component = std::make_unique<CODImageComponent>();
+    const bool bMade = bitmap && component->Create(bitmap, 0, 0, &dc);
+    if (palette)
+        dc.SelectPalette(previous, false);
+    if (!bMade) {
+        MessageBox::Show("Could not Convert Image");
+        return false;
+    }
+    BeginPlaceImage(std::move(component));
+    SetCursorResource(kImageCursor);
+    return true;
+}
+
+void CQuorrelController::ArmTool(int nState, int nCursor)
+{
+    SetTool(Tool::Select);
+    SetState(nState);
+    SetCursorResource(nCursor);
+}
+
+bool CQuorrelController::IsCurveTextState() const
+{
+    return GetState() >= CurveTextArmed && GetState() <= CurveTextDragging;
+}
+
+bool CQuorrelController::IsConnectionLineState() const
+{
+    return GetState() >= ConnectionLineArmed && GetState() <= ConnectionLineDragging;
+}
+
+void CQuorrelController::OnLButtonDown(unsigned nFlags, const CPoint& ptDevice)
+{
+    if (GetState() == CurveTextArmed || GetState() == ConnectionLineArmed) {
+        m_ptToolPressDevice = ptDevice;
+        m_ptToolPress = DeviceToLogical(ptDevice);
+        m_ptToolCurrent = m_ptToolPress;
+        // Armed to pressed: the next state of either tool.
+        SetState(GetState() + 1);
+        return;
+    }
+    if (!IsCurveTextState() && !IsConnectionLineState())
+        CODDrawingController::OnLButtonDown(nFlags, ptDevice);
+}
+
+void CQuorrelController::OnMouseMove(unsigned nFlags, const CPoint& ptDevice)
+{
+    switch (GetState()) {
+    case CurveTextArmed:
+    case ConnectionLineArmed:
+        return;
+    case CurveTextPressed:
+        // A hand that shakes a little still clicks.
+        if (std::abs(ptDevice.x - m_ptToolPressDevice.x) <= kClickSlop
+            && std::abs(ptDevice.y - m_ptToolPressDevice.y) <= kClickSlop)
+            return;
+        m_ptToolPress = Snapped(m_ptToolPress);
+        SetState(CurveTextDragging);
+        DragTo(ptDevice);
+        return;
+    case ConnectionLinePressed:
+        m_ptToolPress = Snapped(m_ptToolPress);
+        SetState(ConnectionLineDragging);
+        DragTo(ptDevice);
+        return;
+    case CurveTextDragging:
+    case ConnectionLineDragging:
+        DragTo(ptDevice);
+        return;
+    default:
+        CODDrawingController::OnMouseMove(nFlags, ptDevice);
+    }
+}
+
+void CQuorrelController::OnLButtonUp(unsigned nFlags, const CPoint& ptDevice)
+{
+    switch (GetState()) {
+    case CurveTextArmed:
+    case ConnectionLineArmed:
+        return;
+    case CurveTextPressed:
+        SetState(CurveTextArmed);
+        return;
+    case ConnectionLinePressed:
+        SetState(ConnectionLineArmed);
+        return;
+    case CurveTextDragging:
+        DragTo(ptDevice);
+        FinishCurveText();
+        return;
+    case ConnectionLineDragging:
+        DragTo(ptDevice);
+        FinishConnectionLine();
+        return;
+    default:
+        CODDrawingController::OnLButtonUp(nFlags, ptDevice);
+    }
+}
+
+void CQuorrelController::OnLButtonDblClk(unsigned nFlags, const CPoint& ptDevice)
+{
+    // The press and release before it did the tool's work.
+    if (!IsCurveTextState() && !IsConnectionLineState())
+        CODDrawingController::OnLButtonDblClk(nFlags, ptDevice);
+}
+
+void CQuorrelController::DragTo(const CPoint& ptDevice)
+{
+    const std::vector<CRect> before = GetTrackingRects();
+    m_ptToolCurrent = Snapped(DeviceToLogical(ptDevice));
+    for (const CRect& rect : before)
+        Repaint(rect);
+    for (const CRect& rect : GetTrackingRects())
+        Repaint(rect);
+}
+
+std::vector<CRect> CQuorrelController::GetTrackingRects() const
+{
+    if (GetState() == CurveTextDragging || GetState() == ConnectionLineDragging)
+        return {Spanned(m_ptToolPress, m_ptToolCurrent)};
+    return CODDrawingController::GetTrackingRects();
+}
+
+void CQuorrelController::DrawTracking(CDC* pDC) const
+{
+    if (pDC == nullptr)
+        return;
+    if (GetState() == ConnectionLineDragging) {
+        DrawRubberBandLine(pDC, m_ptToolPress, m_ptToolCurrent);
+        return;
+    }
+    if (GetState() != CurveTextDragging) {
+        CODDrawingController::DrawTracking(pDC);
+        return;
+    }
+    const CSize client = GetClientSize();
+    POINT visible[2] = {{0, 0}, {client.cx, client.cy}};
+    pDC->DPtoLP(visible, 2);
+    const CRect ellipse = Spanned(m_ptToolPress, m_ptToolCurrent);
+    const int saved = pDC->SaveDC();
+    pDC->IntersectClipRect(visible[0].x, visible[0].y, visible[1].x, visible[1].y);
+    pDC->SetROP2(R2_NOTXORPEN);
+    pDC->SelectObject(CPen::CreatePen(PS_SOLID, 0, 0));
+    pDC->SelectObject(CBrush::GetStockBrush(NULL_BRUSH));
+    pDC->Ellipse(ellipse.left, ellipse.top, ellipse.right, ellipse.bottom);
+    pDC->RestoreDC(saved);
+}
+
+CODComponent* CQuorrelController::FinishTool(std::unique_ptr<CODComponent> pComponent)
+{
+    SetState(Idle);
+    SetCursor(Cursor::Arrow);
+    pComponent->UpdateBounds();
+    CODComponent* added = pComponent.get();
+    // The insert command holds it from here.
+    if (!Execute(std::make_unique<CODInsertCommand>(GetModel(), std::vector<CODComponent*>{pComponent.release()})))
+        return nullptr;
+    SetSelection({added});
+    return added;
+}
+
+void CQuorrelController::FinishCurveText()
+{
+    const CRect rect = Spanned(m_ptToolPress, m_ptToolCurrent);
+    for (const CRect& tracked : GetTrackingRects())
+        Repaint(tracked);
+    // Dragged back onto a line: no ellipse to set a text on.
+    if (rect.IsRectEmpty()) {
+        SetState(CurveTextArmed);
+        return;
+    }
+    CDC dc;
+    if (CQuorrelViewport* viewport = GetViewport())
+        viewport->OnPrepareDC(&dc);
+    auto text = std::make_unique<CCurveText>();
+    text->Create(rect, &dc);
+    if (const CQuorrelViewport* viewport = GetViewport())
+        text->ApplyProperties(viewport->GetDefaultProperties());
+    FinishTool(std::move(text));
+}
+
+void CQuorrelController::FinishConnectionLine()
+{
+    for (const CRect& tracked : GetTrackingRects())
+        Repaint(tracked);
+    CODComponent* line = FinishTool(MakeConnectionLine(m_ptToolPress, m_ptToolCurrent, GetViewport()));
+    if (line == nullptr)
+        return;
+    const CRect before = line->GetBounds();
+    line->MoveTo(m_ptToolPress.x, m_ptToolPress.y);
+    Repaint(Enclosing(before, line->GetBounds()));
+}
+
+bool CQuorrelController::BeginTextEditAt(const CPoint& ptLogical)
+{
+    CODComponent* hit = ComponentAt(ptLogical);
+    if (auto* box = dynamic_cast<CIndiBox*>(hit)) {
+        CODTextComponent* line = box->TextLineAt(ptLogical.x, ptLogical.y);
+        return line != nullptr && BeginTextEdit(line);
+    }
+    if (auto* symbol = dynamic_cast<CODSymbolComponent*>(hit); symbol != nullptr && symbol->GetLabelCount() == 0)
+        return AddLabelAndEdit(symbol);
+    return CODDrawingController::BeginTextEditAt(ptLogical);
+}
+
+bool CQuorrelController::AddLabelAndEdit(CODSymbolComponent* pSymbol)
+{
+    if (!IsEditable(pSymbol) || IsTextEditing())
+        return false;
+    CQuorrelViewport* viewport = GetViewport();
+    CDC dc;
+    if (viewport != nullptr)
+        viewport->OnPrepareDC(&dc);
+    auto label = std::make_unique<CODLabelComponent>();
+    label->Create(pSymbol->GetBounds().CenterPoint(), &dc);
+    if (viewport != nullptr)
+        label->ApplyProperties(viewport->GetDefaultProperties());
+    label->SizeToText(CODTextComponent::kSizeGrow, &dc, true);
+    // Centred on the symbol and kept there when the symbol moves.
+    label->AddProperty(CODOrientationProperties(OD_PROP_ORIENTATION, kCentredLabel));
+    label->AddProperty(CODBoolProperty(OD_PROP_LABEL_SWITCH, 1));
+    CODLabelComponent* added = label.get();
+    // The command holds it from here.
+    if (!Execute(std::make_unique<CODAddLabelCommand>(GetModel(), pSymbol, label.release())))
+        return false;
+    SetSelection({added});
+    return BeginTextEdit(added);
+}
+
+void CQuorrelController::AdjustResizeFactors(CODComponent* pResized, unsigned nFlags, float& sx, float& sy) const
+{
+    if (dynamic_cast<const CCurveText*>(pResized) == nullptr && (nFlags & MK_SHIFT) == 0)
+        return;
+    const float size = std::max(std::abs(sx), std::abs(sy));
+    sx = std::copysign(size, sx);
+    sy = std::copysign(size, sy);
+}
 
 void CQuorrelController::OnRunCommandFile()
 {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "chartparts/ToolComponents.h"
 #include "engine/CODDrawingController.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class CODModel;
+class CODSymbolComponent;
 class CPropertyValues;
 class CommandFile;
 class CQuorrelView;
@@ -34,8 +37,57 @@ public:
     static constexpr int ID_GRID_PROPERTIES = 44535;
     static constexpr int ID_DIAGRAM_MEASUREMENTS = 44564;
     static constexpr int ID_ZOOM_CUSTOM = 44558;
+    // The chart window's own tools.
+    static constexpr int ID_LINK = 44538;
+    static constexpr int ID_LINK_ORTHOGONAL = 32810;
+    static constexpr int ID_ARROW_LINK = 32792;
+    static constexpr int ID_ARROW_LINK_ORTHOGONAL = 32812;
+    static constexpr int ID_TWO_ARROW_LINK = 32793;
+    static constexpr int ID_TWO_ARROW_LINK_ORTHOGONAL = 32811;
+    static constexpr int ID_INSERT_SHADOW_BOX = 32777;
+    static constexpr int ID_INSERT_BOX = 32779;
+    static constexpr int ID_INSERT_PORT = 32802;
+    static constexpr int ID_CONNECTION_LINE = 32803;
+    static constexpr int ID_CURVE_TEXT = 32801;
+    static constexpr int ID_INSERT_IMAGE = 32780;
+    // The program's cursor resources the view shows for its tools.
+    static constexpr int kCurveTextCursor = 1018;
+    static constexpr int kImageCursor = 1020;
+    static constexpr int kConnectionLineCursor = 1022;
+    // The tool states the chart window adds to the engine's.
+    enum ToolState {
+        CurveTextArmed = 48,
+        CurveTextPressed = 49,
+        CurveTextDragging = 50,
+        ConnectionLineArmed = 51,
+        ConnectionLinePressed = 52,
+        ConnectionLineDragging = 53
+    };
+    // What the insertion commands placed last, for their pressed buttons.
+    enum class InsertionKind { None = 0, Port = 1, PlainBox = 2, ShadowBox = 3 };
+    // Device pixels the mouse may stray before a press counts as a drag.
+    static constexpr int kClickSlop = 3;
+    // The orientation code of a label centred on its symbol.
+    static constexpr int kCentredLabel = 8;
+
     bool OnCommand(int nId) override;
     bool IsCommandEnabled(int nId) const override;
+    bool IsCommandChecked(int nId) const override;
+
+    void OnLButtonDown(unsigned nFlags, const CPoint& ptDevice) override;
+    void OnMouseMove(unsigned nFlags, const CPoint& ptDevice) override;
+    void OnLButtonUp(unsigned nFlags, const CPoint& ptDevice) override;
+    void OnLButtonDblClk(unsigned nFlags, const CPoint& ptDevice) override;
+    // The engine's outlines, and the curve text's ellipse or the connection
+    // line while one is dragged out.
+    std::vector<CRect> GetTrackingRects() const override;
+    void DrawTracking(CDC* pDC) const override;
+
+    // The picture in the file, read by content, waits for the click that
+    // places it; false, with the reason shown, when it cannot be read or
+    // made into a bitmap.
+    bool InsertImageFile(const std::string& strPath);
+    InsertionKind GetInsertionKind() const { return m_insertionKind; }
 
     // Handler of "Run Command File...": asks for a command file and runs it in a new chart window.
     void OnRunCommandFile();
@@ -111,13 +163,45 @@ public:
 protected:
     // About the middle of the window, as the view zooms.
     bool Zoom(int nPercent) override;
+    // A placed symbol's labels go beside its top-left by their offsets.
+    void OnComponentPlaced(CODComponent* pComponent) override;
+    // A box's line under the point, and a first label for a symbol that has
+    // none; curve texts and other texts go as the engine edits them.
+    bool BeginTextEditAt(const CPoint& ptLogical) override;
+    // A curve text keeps its shape: both factors take the larger size.
+    void AdjustResizeFactors(CODComponent* pResized, unsigned nFlags, float& sx, float& sy) const override;
 
 private:
     // The chart's model; none without a view.
     CODModel* Model();
     void RepaintView();
     void HideWindows();
+    // The tool commands; false for other ids.
+    bool OnToolCommand(int nId);
+    void BeginLinkTool(LinkToolKind kind);
+    void BeginInsertion(InsertionKind kind);
+    void OnInsertImage();
+    // Arms a tool of the chart window's own.
+    void ArmTool(int nState, int nCursor);
+    // The point dragged to, moved onto the grid when snapping is on.
+    void DragTo(const CPoint& ptDevice);
+    // Ends the tool after its component went in: selected, arrow cursor.
+    CODComponent* FinishTool(std::unique_ptr<CODComponent> pComponent);
+    void FinishCurveText();
+    void FinishConnectionLine();
+    // A centred label with the defaults, added to the symbol through the
+    // history, selected and opened for editing.
+    bool AddLabelAndEdit(CODSymbolComponent* pSymbol);
+    bool IsCurveTextState() const;
+    bool IsConnectionLineState() const;
 
     CQuorrelView* m_pView;
     bool m_bShowPorts = false;
+    LinkToolKind m_linkToolKind = LinkToolKind::None;
+    InsertionKind m_insertionKind = InsertionKind::None;
+    // Where the tool's press went down (device and logical) and where the
+    // mouse is now (logical, on the grid when snapping).
+    CPoint m_ptToolPressDevice;
+    CPoint m_ptToolPress;
+    CPoint m_ptToolCurrent;
 };

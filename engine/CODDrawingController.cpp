@@ -592,6 +592,10 @@ bool CODDrawingController::OnCommand(int nId)
     }
     if (const int percent = ZoomPercent(nId))
         return Zoom(percent);
+    if (const std::optional<Tool> tool = ToolOf(nId)) {
+        SetTool(*tool);
+        return true;
+    }
     if (bool* flag = Switch(nId)) {
         *flag = !*flag;
         // Grid and page bounds show; the snaps only change what the mouse does.
@@ -616,6 +620,32 @@ int CODDrawingController::ZoomPercent(int nId)
         return kZoomThreeQuarters;
     default:
         return 0;
+    }
+}
+
+std::optional<CODDrawingController::Tool> CODDrawingController::ToolOf(int nId)
+{
+    switch (nId) {
+    case ID_OD_SELECT:
+        return Tool::Select;
+    case ID_OD_LINE:
+        return Tool::Line;
+    case ID_OD_POLYLINE:
+        return Tool::Polyline;
+    case ID_OD_POLYGON:
+        return Tool::Polygon;
+    case ID_OD_RECTANGLE:
+        return Tool::Rectangle;
+    case ID_OD_POLYCURVE:
+        return Tool::Polycurve;
+    case ID_OD_CLOSED_CURVE:
+        return Tool::ClosedCurve;
+    case ID_OD_ELLIPSE:
+        return Tool::Ellipse;
+    case ID_OD_TEXT:
+        return Tool::Text;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -683,6 +713,8 @@ bool CODDrawingController::IsCommandEnabled(int nId) const
     case ID_OD_FLIP_HORIZONTAL:
     case ID_OD_PROPERTIES:
         return selected >= 1;
+    case ID_OD_EDIT_VERTICES:
+        return EditablePoints() != nullptr;
     default:
         // Zooms, switches and the editing commands that need no selection.
         return true;
@@ -693,6 +725,10 @@ bool CODDrawingController::IsCommandChecked(int nId) const
 {
     if (const int percent = ZoomPercent(nId))
         return m_pViewport->GetMagnification() == CSize(percent, percent);
+    if (const std::optional<Tool> tool = ToolOf(nId))
+        // Select shows pressed only while nothing else waits for the mouse,
+        // the program's own tools included.
+        return m_tool == *tool && (*tool != Tool::Select || m_nState < PlacingImage);
     const bool* flag = Switch(nId);
     return flag && *flag;
 }
@@ -980,8 +1016,7 @@ void CODDrawingController::FinishLink()
 
 bool CODDrawingController::BeginTextEdit(CODTextComponent* pText)
 {
-    CODModel* model = GetModel();
-    if (!pText || !model || m_pEditedText || IsReadOnly(pText, true) || IsReadOnly(model, false))
+    if (!pText || m_pEditedText || !IsEditable(pText))
         return false;
     if (m_nState != Idle)
         EndDrag(false);
@@ -1013,6 +1048,12 @@ bool CODDrawingController::BeginTextEdit(CODTextComponent* pText)
     request.crText = used.GetColor();
     m_onOpenTextEditor(request);
     return true;
+}
+
+bool CODDrawingController::IsEditable(const CODComponent* pComponent) const
+{
+    const CODModel* model = GetModel();
+    return pComponent && model && !IsReadOnly(pComponent, true) && !IsReadOnly(model, false);
 }
 
 bool CODDrawingController::EndTextEdit(bool bApply, const std::string& strText)

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,17 @@ public:
     static constexpr int ID_OD_SAME_WIDTH = 44568;
     static constexpr int ID_OD_SAME_HEIGHT = 44569;
     static constexpr int ID_OD_SAME_SIZE = 44570;
+    // The Drawing bar's tools.
+    static constexpr int ID_OD_CLOSED_CURVE = 44514;
+    static constexpr int ID_OD_ELLIPSE = 44516;
+    static constexpr int ID_OD_LINE = 44518;
+    static constexpr int ID_OD_POLYCURVE = 44520;
+    static constexpr int ID_OD_POLYGON = 44521;
+    static constexpr int ID_OD_POLYLINE = 44522;
+    static constexpr int ID_OD_RECTANGLE = 44524;
+    static constexpr int ID_OD_SELECT = 44525;
+    static constexpr int ID_OD_TEXT = 44526;
+    static constexpr int ID_OD_EDIT_VERTICES = 44528;
 
     explicit CODDrawingController(CODDrawingViewport* pViewport);
     ~CODDrawingController() override;
@@ -174,6 +186,7 @@ public:
 
     // The size of the window's client area in device pixels.
     void SetClientSize(const CSize& size) { m_clientSize = size; }
+    const CSize& GetClientSize() const { return m_clientSize; }
     // Inside the client area and within kAutoScrollMargin of an edge.
     bool IsInAutoScrollMargin(const CPoint& ptDevice) const;
     bool IsAutoScrolling() const { return m_bAutoScrolling; }
@@ -213,10 +226,10 @@ public:
     int GetCursorResource() const { return m_nCursorResource; }
     // What a drag shows: the rubber band, the moved outlines of the selection
     // or the resized bounds, logical units; empty when idle.
-    std::vector<CRect> GetTrackingRects() const;
+    virtual std::vector<CRect> GetTrackingRects() const;
     // Draws them inverted (NOT-XOR) into a context prepared by the viewport,
     // so drawing them twice takes them off again.
-    void DrawTracking(CDC* pDC) const;
+    virtual void DrawTracking(CDC* pDC) const;
 
     // A black line from one logical point to another, inverted (NOT-XOR) and
     // clipped to the client area, into a context prepared by the viewport.
@@ -265,6 +278,10 @@ protected:
     virtual void AdjustResizeFactors(CODComponent* pResized, unsigned nFlags, float& sx, float& sy) const;
     // Applies an open edit with the host's text, closing its editor.
     void FinishTextEdit();
+    // Neither the component (through its parents) nor the model is read-only.
+    bool IsEditable(const CODComponent* pComponent) const;
+    // The logical point on the grid when snapping is on.
+    CPoint Snapped(const CPoint& ptLogical) const;
     // The components the command acts on as they are now: the selection
     // without members that left the model.
     std::vector<CODComponent*> SelectionInModel() const;
@@ -285,8 +302,6 @@ private:
     // A point of a drawing tool: snapped to the grid, and with angle snap
     // turned about the point before it.
     CPoint PlacePoint(const CPoint& ptDevice) const;
-    // The logical point on the grid when snapping is on.
-    CPoint Snapped(const CPoint& ptLogical) const;
     // Waiting for a press rather than dragging.
     bool IsWaiting() const;
     void BeginPlacing(int nState, std::unique_ptr<CODComponent> pComponent);
@@ -324,6 +339,8 @@ private:
     // The magnification a zoom command sets (0 for other ids), and the
     // viewport switch a toggle command flips (none for other ids).
     static int ZoomPercent(int nId);
+    // The Drawing bar's tool of a command, or none for other ids.
+    static std::optional<Tool> ToolOf(int nId);
     bool* Switch(int nId) const;
 
     CODDrawingViewport* m_pViewport;

@@ -23,9 +23,9 @@ constexpr struct {
     {22109, "Standard"},
     {22110, "Structure"},
     {22113, "Zoom/Pan"},
-    {32777, "Insert a box with a shadow\nShadow Box"},
-    {32779, "Insert a box\nBox"},
-    {32780, "Insert a picture from an image file\nNew Image"},
+    {32777, "Insert Box with Shadow.\nShadow Box"},
+    {32779, "Insert Box\nBox"},
+    {32780, "Insert a new image.\nNew Image"},
     {32783, "Show or hide the Rotate toolbar\nToggle  Rotate ToolBar"},
     {32784, "Show or hide the Nudge toolbar\nToggle Nudge"},
     {32785, "Show or hide the Alignment toolbar\nToggle Alignment"},
@@ -33,15 +33,15 @@ constexpr struct {
     {32787, "Show or hide the Drawing toolbar\nToggle Drawing"},
     {32788, "Show or hide the Symbols toolbar\nToggle Symbols"},
     {32790, "Toggle off all toolbars\nAll Toolbars off"},
-    {32792, "Draw a link with an arrow at its end\nArrow Link"},
-    {32793, "Draw a link with an arrow at both ends\n2 Arrow Link"},
+    {32792, "Add an arrow link\nArrow Link"},
+    {32793, "Add an  two way arrow link\n2 Arrow Link"},
     {32799, "Turn on all toolbars\nAll Toolbars On"},
-    {32801, "Draw text along a curve\nCurve Text"},
-    {32802, "Insert a port\nPort"},
-    {32803, "Draw a connection line between ports\nConnection Line"},
-    {32810, "Draw a link of right angles\nLink Orthogonal"},
-    {32811, "Draw a link of right angles with an arrow at both ends\n2 Arrow Link Orthogonal"},
-    {32812, "Draw a link of right angles with an arrow at its end\nArrow Link Orthogonal"},
+    {32801, "Draw Curved Text\nCurve Text"},
+    {32802, "Insert Port\nPort"},
+    {32803, "Generation Connection Line\nConnection Line"},
+    {32810, "Link two Objects Orthogonaly\nLink Orthogonal"},
+    {32811, "Add an  two way arrow link Orthogonaly\n2 Arrow Link Orthogonal"},
+    {32812, "Add an arrow link Orthogonal\nArrow Link Orthogonal"},
     {44500, "Align the bottom edges of the selection\nAlign Bottom"},
     {44501, "Align the selection on its vertical centre line\nAlign Center"},
     {44502, "Align the left edges of the selection\nAlign Left"},
@@ -66,7 +66,7 @@ constexpr struct {
     {44532, "Rotate the selection freely\nRotate"},
     {44533, "Bring the selection in front of every other component\nFront"},
     {44536, "Group the selection\nGroup"},
-    {44538, "Draw a link\nLink"},
+    {44538, "Link symbols\nLink"},
     {44540, "Nudge the selection down\nNudge Down"},
     {44541, "Nudge the selection left\nNudge Left"},
     {44542, "Nudge the selection right\nNudge Right"},
@@ -110,6 +110,12 @@ std::string ResourceStrings::Load(unsigned int id)
     if (id >= IDS_UNIT_INCHES && id <= IDS_UNIT_POINTS)
         return kUnitNames[id - IDS_UNIT_INCHES];
     switch (id) {
+    case IDS_IMAGE_FILE_FILTER:
+        return "Image Files |*.bmp;*.dib;*.jpg;*.pcx;*.tif;*.tiff;*.tga;|Window BMP Files (*.bmp)|*.bmp|"
+               "Jpeg Files (*.jpg)|*.jpg|PCX Files (*.pcx)|*.pcx|TIFF Files (*.tif *.tiff)|*.tif;*.tiff|"
+               "Targa Files (*.tga)|*.tga|All Files (*.*)|*.*||";
+    case IDS_IMAGE_FILE_EXTENSION:
+        return "bmp";
     case IDS_COMMAND_FILE_FILTER:
         return "Quorrel Command Files |*.ini;*.qrc|Quorrel Command INI Files (*.ini)|*.ini|"
                "Quorrel Command QRC Files (*.qrc)|*.qrc|All Files (*.*)|*.*||";

@@ -5,6 +5,8 @@
 // Identifiers of the program's fixed texts (status texts, dialog filters, panes).
 enum : unsigned int {
     IDS_PLEASE_WAIT = 130,
+    IDS_IMAGE_FILE_FILTER = 32781,
+    IDS_IMAGE_FILE_EXTENSION = 32782,
     IDS_COMMAND_FILE_FILTER = 32804,
     IDS_COMMAND_FILE_EXTENSION = 32805,
     IDS_IDLE_MESSAGE = 57345,

@@ -41,6 +41,7 @@ TEST(LinkPrototypes, EachToolHasItsRouteAndArrowheads)
         EXPECT_EQ(link->GetTargetPort(), nullptr);
         const CODLineComponent& line = *link->GetLine();
         EXPECT_EQ(dynamic_cast<const CODOrthogonalLinkShape*>(&line) != nullptr, c.bOrthogonal);
+        // Every line carries its margins; the orthogonal tools widen them.
         for (const int id : {OD_PROP_MARGIN_LEFT, OD_PROP_MARGIN_TOP, OD_PROP_MARGIN_RIGHT, OD_PROP_MARGIN_BOTTOM})
             EXPECT_EQ(IntProperty(line, id), c.bOrthogonal ? 30 : 0) << id;
         EXPECT_EQ(dynamic_cast<const ArrowEndpoint*>(line.GetSourceEndpoint()) != nullptr, c.bSourceArrow);
