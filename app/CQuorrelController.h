@@ -22,11 +22,6 @@ public:
     explicit CQuorrelController(CQuorrelView* pView);
     ~CQuorrelController() override;
 
-    // The tools' own cursors.
-    static constexpr int kCurveTextCursor = 1018;
-    static constexpr int kImageCursor = 1020;
-    static constexpr int kConnectionLineCursor = 1022;
-
     // The program's id of Select All, which the engine knows by its own.
     static constexpr int ID_SELECT_ALL = 32809;
     // The property sheets: the detail sheet from the Edit menu and from the
