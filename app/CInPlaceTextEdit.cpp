@@ -11,6 +11,8 @@ CInPlaceTextEdit::CInPlaceTextEdit(QWidget* parent, bool bMultiLine)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(bMultiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     setTabChangesFocus(true);
+    // The typed text stands where the drawn text stood.
+    document()->setDocumentMargin(0);
 }
 
 void CInPlaceTextEdit::keyPressEvent(QKeyEvent* event)
@@ -18,7 +20,9 @@ void CInPlaceTextEdit::keyPressEvent(QKeyEvent* event)
     const bool bEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (event->key() == Qt::Key_Escape) {
         End(false);
-    } else if (bEnter && (!m_bMultiLine || (event->modifiers() & Qt::ControlModifier) != 0)) {
+    } else if (bEnter && m_bMultiLine && (event->modifiers() & Qt::ShiftModifier) != 0) {
+        insertPlainText(QStringLiteral("\n"));
+    } else if (bEnter) {
         End(true);
     } else {
         QPlainTextEdit::keyPressEvent(event);

@@ -5,8 +5,8 @@
 #include <functional>
 
 // The editor opened over a text while the user edits it in place. Enter ends
-// a single-line edit (Ctrl+Enter a multi-line one) and so does leaving it;
-// Escape ends it without the changes.
+// the edit and so does leaving it; Shift+Enter starts a new line in a text of
+// several lines; Escape ends it without the changes.
 class CInPlaceTextEdit : public QPlainTextEdit {
 public:
     CInPlaceTextEdit(QWidget* parent, bool bMultiLine);

@@ -2,9 +2,11 @@
 #include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
 #include "app/CResizeDrawingDialog.h"
+#include "engine/CODBoolProperty.h"
 #include "engine/CODModel.h"
 #include "engine/CODRectComponent.h"
 #include "engine/CODTextComponent.h"
+#include "engine/PropertyIds.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 #include "tests/charts/PedigreeProject.h"
@@ -409,9 +411,9 @@ TEST_F(ViewTest, PrintingToPdfGivesThePagesUpToTheLastThatHoldsTheChart)
 
 namespace {
 
-void Press(QWidget* widget, int nKey)
+void Press(QWidget* widget, int nKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QKeyEvent press(QEvent::KeyPress, nKey, Qt::NoModifier);
+    QKeyEvent press(QEvent::KeyPress, nKey, modifiers);
     QApplication::sendEvent(widget, &press);
 }
 
@@ -465,6 +467,33 @@ TEST_F(ViewTest, InPlaceEditorEditsTheTextAtTheZoom)
     EXPECT_EQ(text->GetText(), "Smith");
     ASSERT_TRUE(controller.Redo());
     EXPECT_EQ(text->GetText(), "Brown");
+
+    // In a text of several lines Shift+Enter breaks the line and Enter still ends the edit.
+    text->AddProperty(CODBoolProperty(OD_PROP_MULTILINE, 1));
+    ASSERT_TRUE(controller.BeginTextEdit(text));
+    CInPlaceTextEdit* editor = view->GetTextEditor();
+    editor->moveCursor(QTextCursor::End);
+    Press(editor, Qt::Key_Return, Qt::ShiftModifier);
+    editor->insertPlainText(QStringLiteral("Smith"));
+    Press(editor, Qt::Key_Return);
+    EXPECT_EQ(view->GetTextEditor(), nullptr);
+    EXPECT_EQ(text->GetText(), "Brown\nSmith");
+}
+
+// The chart tools show cursors of their own; the others the system's.
+TEST_F(ViewTest, ToolsShowTheirOwnCursors)
+{
+    const auto view = ShownView(300, 200);
+    CQuorrelController& controller = view->GetController();
+    for (const int nTool : {CQuorrelController::ID_CURVE_TEXT, CQuorrelController::ID_CONNECTION_LINE}) {
+        ASSERT_TRUE(controller.OnCommand(nTool));
+        const QCursor cursor = view->viewport()->cursor();
+        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor) << nTool;
+        EXPECT_FALSE(cursor.pixmap().isNull()) << nTool;
+    }
+    ASSERT_TRUE(controller.OnCommand(CQuorrelController::ID_LINK));
+    EXPECT_NE(view->viewport()->cursor().shape(), Qt::BitmapCursor);
 }
 
 }  // namespace
+
