@@ -792,11 +792,24 @@ std::vector<CODComponent*> CQuorrelController::GetDetailCollection() const
     return collection;
 }
 
+void CQuorrelController::OnOpenComponent(CODComponent* pComponent)
+{
+    if (IsEditable(pComponent))
+        OnCommand(ID_OD_PROPERTIES);
+}
+
 std::vector<CODComponent*> CQuorrelController::GetPropertiesCollection() const
 {
     // A box or another symbol carries its look in its parts: its sheet is theirs.
     std::vector<CODComponent*> selection = SelectionInModel();
-    return CPropertyValues::Read(selection).IsAnyUsed() ? selection : GetDetailCollection();
+    if (CPropertyValues::Read(selection).IsAnyUsed())
+        return selection;
+    std::vector<CODComponent*> parts = GetDetailCollection();
+    // A box's shadow keeps its own colour when the box is recoloured.
+    std::erase_if(parts, [](const CODComponent* part) {
+        return part->GetName() == CIndiBox::kVShadowName || part->GetName() == CIndiBox::kHShadowName;
+    });
+    return parts;
 }
 
 void CQuorrelController::OnProperties(const std::vector<CODComponent*>& components)

@@ -134,8 +134,12 @@ public:
     // symbol, its ports: what the detail property sheet edits.
     std::vector<CODComponent*> GetDetailCollection() const;
     // What the property sheet of the selection edits: the selection, or its
-    // detail collection when no member has a line, fill, font or text of its own.
+    // detail collection (less the boxes' shadows) when no member has a line,
+    // fill, font or text of its own.
     std::vector<CODComponent*> GetPropertiesCollection() const;
+    // A double click on a component with no text to edit: its property
+    // sheet, unless the component or the chart is read-only.
+    void OnOpenComponent(CODComponent* pComponent);
     // Shows the property sheet of the components and applies what the user changed.
     void OnProperties(const std::vector<CODComponent*>& components);
     // The fields changed from before to after, on the components, as one

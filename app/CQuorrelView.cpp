@@ -180,10 +180,7 @@ void CQuorrelView::ConnectController()
     controller.m_onSetCursor = [this](CODDrawingController::Cursor cursor) { SetCursor(cursor); };
     controller.m_onOpenTextEditor = [this](const TextEditRequest& request) { OpenTextEditor(request); };
     controller.m_onCloseTextEditor = [this] { return CloseTextEditor(); };
-    // A double click on a component without text to edit opens its property sheet.
-    controller.m_onOpenComponent = [this](CODComponent*) {
-        m_pController->OnCommand(CODDrawingController::ID_OD_PROPERTIES);
-    };
+    controller.m_onOpenComponent = [this](CODComponent* pComponent) { m_pController->OnOpenComponent(pComponent); };
     controller.m_onStartTimer = [this](int, int nMilliseconds) { m_autoScrollTimer.start(nMilliseconds); };
     controller.m_onStopTimer = [this](int) { m_autoScrollTimer.stop(); };
     controller.m_onGetKeyFlags = [] { return KeyFlags(QGuiApplication::keyboardModifiers()); };

@@ -8,6 +8,8 @@
 #include "app/CQuorrelController.h"
 #include "app/CQuorrelView.h"
 #include "app/CZoomDlg.h"
+#include "chartparts/CIndiBox.h"
+#include "chartparts/ToolComponents.h"
 #include "engine/CODFillProperties.h"
 #include "engine/CODFontProperties.h"
 #include "engine/CODIntProperty.h"
@@ -161,6 +163,31 @@ TEST_F(PropertyDialogsTest, DetailCollectionHoldsChildrenAndPortsAndRecoloursThe
 
     m_controller.SetSelection({});
     EXPECT_TRUE(m_controller.GetDetailCollection().empty());
+}
+
+// Recolouring a box through its sheet changes the box, never its shadow.
+TEST_F(PropertyDialogsTest, ABoxsSheetLeavesItsShadowAlone)
+{
+    CIndiBox* box = MakeInsertedBox(true, nullptr).release();
+    m_model.AddChild(box);
+    m_controller.SetSelection({box});
+    const Components parts = m_controller.GetPropertiesCollection();
+    std::vector<const CODComponent*> shadows;
+    for (int i = 0; i < box->GetChildCount(); ++i)
+        if (box->GetChild(i)->GetName() == CIndiBox::kVShadowName || box->GetChild(i)->GetName() == CIndiBox::kHShadowName)
+            shadows.push_back(box->GetChild(i));
+    ASSERT_EQ(shadows.size(), 2U);
+    for (const CODComponent* shadow : shadows)
+        EXPECT_EQ(std::count(parts.begin(), parts.end(), shadow), 0);
+
+    const CPropertyValues before = CPropertyValues::Read(parts);
+    ASSERT_TRUE(before.fill.used);
+    CPropertyValues after = before;
+    after.fill.color = kRed;
+    ASSERT_TRUE(m_controller.ApplyProperties(parts, before, after));
+    for (const CODComponent* shadow : shadows)
+        EXPECT_EQ(dynamic_cast<const CODFillProperties*>(shadow->GetProperty(OD_PROP_FILL))->GetColor(), 0x808080U);
+    EXPECT_EQ(CPropertyValues::Read(m_controller.GetPropertiesCollection()).fill.color, kRed);
 }
 
 TEST_F(PropertyDialogsTest, PagesShowOnlyWhatTheMembersUse)
