@@ -11,6 +11,7 @@
 #include "app/CZoomDlg.h"
 #include "app/CQuorrelApp.h"
 #include "app/CQuorrelView.h"
+#include "chartparts/CBoxLayoutCommand.h"
 #include "chartparts/CCurveText.h"
 #include "chartparts/CIndiBox.h"
 #include "chartparts/ChartOutput.h"
@@ -150,6 +151,11 @@ bool CQuorrelController::OnCommand(int nId)
     default:
         return CODDrawingController::OnCommand(nId == ID_SELECT_ALL ? ID_EDIT_SELECT_ALL : nId);
     }
+}
+
+bool CQuorrelController::Execute(std::unique_ptr<CODCommand> pCommand)
+{
+    return CODDrawingController::Execute(CBoxLayoutCommand::Around(std::move(pCommand)));
 }
 
 bool CQuorrelController::Zoom(int nPercent)

@@ -66,6 +66,8 @@ public:
     static constexpr int kCentredLabel = 8;
 
     bool OnCommand(int nId) override;
+    // A change to the parts of a box lays the box out again, done and undone.
+    bool Execute(std::unique_ptr<CODCommand> pCommand) override;
     bool IsCommandEnabled(int nId) const override;
     bool IsCommandChecked(int nId) const override;
 

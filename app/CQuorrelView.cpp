@@ -224,11 +224,20 @@ void CQuorrelView::OpenTextEditor(const TextEditRequest& request)
     QTextOption option = m_pTextEditor->document()->defaultTextOption();
     option.setAlignment(bCentre ? Qt::AlignHCenter : bRight ? Qt::AlignRight : Qt::AlignLeft);
     m_pTextEditor->document()->setDefaultTextOption(option);
-    // Room for one line of the font at least, however small the box is drawn.
+    // Room for one line of the font at least, however small the box is drawn;
+    // a single line is edited in one line, where the text stands in its box.
     const int nLineHeight = QFontMetrics(font).height() + kEditorPadding;
     const CRect& box = request.rcDevice;
-    m_pTextEditor->setGeometry(box.left, box.top, std::max(box.Width(), kMinEditorWidth),
-                               std::max(box.Height(), nLineHeight));
+    int nTop = box.top;
+    int nHeight = std::max(box.Height(), nLineHeight);
+    if (!request.bMultiLine) {
+        nHeight = nLineHeight;
+        if ((request.nAlignment & CODTextComponent::kAlignVCentre) != 0)
+            nTop = box.top + (box.Height() - nHeight) / 2;
+        else if ((request.nAlignment & CODTextComponent::kAlignBottom) != 0)
+            nTop = box.bottom - nHeight;
+    }
+    m_pTextEditor->setGeometry(box.left, nTop, std::max(box.Width(), kMinEditorWidth), nHeight);
     m_pTextEditor->selectAll();
     m_pTextEditor->m_onEnd = [this](bool bApply) {
         const std::string text = CloseTextEditor();

@@ -184,7 +184,8 @@ void CCurveText::OnDraw(CDC* pDC)
         pDC->EndPath();
         pDC->StrokeAndFillPath();
     }
-    if (m_bOutlineOnly)
+    // While it is edited the editor shows the text: the ring stays, its letters wait.
+    if (m_bOutlineOnly || IsEditing())
         return;
     PlaceCharacters(pDC, true);
 }

@@ -157,7 +157,7 @@ public:
     // The width, height or both of the last component, each keeping its top-left.
     bool SizeComponents(const std::vector<CODComponent*>& components, bool bWidth, bool bHeight);
     // Does a command through the history and repaints what it touched.
-    bool Execute(std::unique_ptr<CODCommand> pCommand);
+    virtual bool Execute(std::unique_ptr<CODCommand> pCommand);
     bool Undo();
     bool Redo();
 

@@ -392,6 +392,38 @@ TEST_F(ChartToolsEditTest, DoubleClickOnABoxEditsTheLineUnderThePointer)
     EXPECT_EQ(m_opened, std::vector<std::string>{"Born 1851"});
 }
 
+// A line edited to a text that wraps makes its box taller, shadow and all;
+// undo brings the box back to its size.
+TEST_F(ChartToolsEditTest, ABoxGrowsWithItsEditedLineAndShrinksOnUndo)
+{
+    auto owned = MakeInsertedBox(true, &m_view.GetViewport());
+    CIndiBox* box = owned.get();
+    m_model.AddChild(owned.release());
+    box->MoveTo(200, 300);
+    const CRect original = box->GetBounds();
+    CODTextComponent* line = box->TextLineAt(original.left + 20, original.top + 5);
+    ASSERT_NE(line, nullptr);
+    ASSERT_TRUE(m_controller.BeginTextEdit(line));
+    const std::string place = "Born 12 March 1851 in Saint-Jean-sur-Richelieu, Iberville County, Quebec, Canada";
+    ASSERT_TRUE(m_controller.EndTextEdit(true, place));
+    const CRect grown = box->GetBounds();
+    EXPECT_EQ(grown.left, original.left);
+    EXPECT_EQ(grown.Width(), original.Width());
+    EXPECT_GT(grown.Height(), original.Height());
+    // Every line stays inside the box.
+    for (int i = 0; i < box->GetChildCount(); ++i) {
+        if (const auto* text = dynamic_cast<const CODTextComponent*>(box->GetChild(i))) {
+            EXPECT_LE(text->GetBounds().bottom, grown.bottom);
+        }
+    }
+
+    ASSERT_TRUE(m_controller.Undo());
+    EXPECT_EQ(box->GetBounds(), original);
+    ASSERT_TRUE(m_controller.Redo());
+    EXPECT_EQ(line->GetText(), place);
+    EXPECT_EQ(box->GetBounds(), grown);
+}
+
 TEST_F(ChartToolsEditTest, DoubleClickOnACurveTextEditsIt)
 {
     auto* curve = new CCurveText();

@@ -377,6 +377,19 @@ TEST(GuiSession, DrawsWithTheToolsEditsByDoubleClickAndUndoesAndRedoesTheLot)
     EXPECT_EQ(dynamic_cast<CODTextComponent*>(line)->GetText(), "Anna Smith");
     Shoot(frame, "tools-5-edited");
 
+    // The curve text opens its editor too; Escape leaves it as it was.
+    const CODComponent* curve = nullptr;
+    for (int i = 0; i < model.GetChildCount() && curve == nullptr; ++i)
+        curve = dynamic_cast<const CCurveText*>(model.GetChild(i));
+    const CRect curveBounds = curve->GetBounds();
+    QTest::mouseDClick(canvas, Qt::LeftButton, Qt::NoModifier,
+                       Client(view, CPoint(curveBounds.left + curveBounds.Width() / 2, curveBounds.top + curveBounds.Height() / 2)));
+    ASSERT_NE(view.GetTextEditor(), nullptr);
+    EXPECT_EQ(view.GetTextEditor()->toPlainText(), QStringLiteral("Curve Text"));
+    Shoot(frame, "tools-5-curve-editing");
+    QTest::keyClick(view.GetTextEditor(), Qt::Key_Escape);
+    EXPECT_EQ(view.GetTextEditor(), nullptr);
+
     // Undone step by step to the empty chart, then redone to the whole of it.
     int steps = 0;
     while (model.GetHistory().CanUndo() && steps < 20) {

@@ -102,17 +102,23 @@ TEST(CurveText, FirstCharacterSitsAtTheCircleLeftEnd)
     }
 }
 
-TEST(CurveText, EmptyTextDrawsOnlyTheEllipse)
+// An empty text, and a text while its editor shows it, draw only the ellipse:
+// the letters, set just outside it, would reach beyond its left end.
+TEST(CurveText, EmptyOrEditedTextDrawsOnlyTheEllipse)
 {
-    quorrel_test::DibCanvas canvas(300, 300);
-    const auto curve = CurveIn(CRect(50, 50, 250, 250), "");
-    curve->Draw(&canvas.DC());
-    canvas.SaveIfAsked("curve-empty");
-    const RECT ink = canvas.InkBounds();
-    EXPECT_NEAR(ink.left, 50, 1);
-    EXPECT_NEAR(ink.right, 250, 2);
-    EXPECT_GT(canvas.Count(CRect(48, 145, 53, 155), kBlack), 0);  // the outline at the left end
-    EXPECT_EQ(canvas.Count(CRect(85, 85, 215, 215), kBlack), 0);  // nothing inside
+    for (const bool bEditing : {false, true}) {
+        SCOPED_TRACE(bEditing);
+        quorrel_test::DibCanvas canvas(300, 300);
+        const auto curve = CurveIn(CRect(50, 50, 250, 250), bEditing ? "Smith family" : "");
+        curve->SetEditing(bEditing);
+        curve->Draw(&canvas.DC());
+        canvas.SaveIfAsked(bEditing ? "curve-editing" : "curve-empty");
+        const RECT ink = canvas.InkBounds();
+        EXPECT_NEAR(ink.left, 50, 1);
+        EXPECT_NEAR(ink.right, 250, 2);
+        EXPECT_GT(canvas.Count(CRect(48, 145, 53, 155), kBlack), 0);  // the outline at the left end
+        EXPECT_EQ(canvas.Count(CRect(85, 85, 215, 215), kBlack), 0);  // nothing inside
+    }
 }
 
 TEST(CurveText, SweepGrowsWithTheText)
