@@ -1365,8 +1365,8 @@ void CODDrawingController::DrawTracking(CDC* pDC) const
     if (!pDC || rects.empty())
         return;
     const int saved = pDC->SaveDC();
-    pDC->SetROP2(R2_NOTXORPEN);
-    pDC->SelectObject(CPen::CreatePen(PS_SOLID, 0, 0));
+    pDC->SetROP2(R2_XORPEN);
+    pDC->SelectObject(CPen::CreatePen(PS_SOLID, 0, kTrackingXor));
     pDC->SelectObject(CBrush::GetStockBrush(NULL_BRUSH));
     if (m_nState == EditingVertex) {
         const std::vector<POINT> path = VertexPath();

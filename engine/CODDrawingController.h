@@ -65,6 +65,10 @@ public:
     static constexpr int kQuarterTurn = 900;
     // Angle snap turns drawn segments to multiples of 15 degrees.
     static constexpr int kAngleSnapStep = 150;
+    // Drag outlines are drawn XOR with this colour: dark on white and on the
+    // grey around the canvas alike (an inverted black outline vanishes on
+    // mid-grey), and a second draw takes them off.
+    static constexpr COLORREF kTrackingXor = 0xC0C0C0;
     // The clipboard format of components copied within the program.
     static constexpr const char* kClipboardFormat = "Quorrel Components";
 

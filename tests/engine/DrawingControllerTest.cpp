@@ -510,13 +510,20 @@ TEST_F(DrawingControllerTest, DragOutlinesAreDrawnInvertedSoASecondDrawTakesThem
     m_viewport.OnPrepareDC(&canvas.DC());
     m_controller.DrawTracking(&canvas.DC());
     canvas.SaveIfAsked("drag_outlines");
-    // Both selected boxes, moved by (40, 180), outlined in black on the white canvas.
-    EXPECT_EQ(canvas.Pixel(140, 300), RGB(0, 0, 0));
-    EXPECT_EQ(canvas.Pixel(170, 280), RGB(0, 0, 0));
-    EXPECT_EQ(canvas.Pixel(540, 270), RGB(0, 0, 0));
+    // Both selected boxes, moved by (40, 180), outlined dark on the white canvas.
+    constexpr COLORREF kOnWhite = RGB(0x3F, 0x3F, 0x3F);
+    EXPECT_EQ(canvas.Pixel(140, 300), kOnWhite);
+    EXPECT_EQ(canvas.Pixel(170, 280), kOnWhite);
+    EXPECT_EQ(canvas.Pixel(540, 270), kOnWhite);
     EXPECT_EQ(canvas.Pixel(170, 300), before[300 * 800 + 170]);
     m_controller.DrawTracking(&canvas.DC());
     EXPECT_EQ(canvas.Pixels(), before);
+
+    // Over the grey around the canvas the outline shows as well.
+    quorrel_test::DibCanvas grey(800, 400, RGB(0x80, 0x80, 0x80));
+    m_viewport.OnPrepareDC(&grey.DC());
+    m_controller.DrawTracking(&grey.DC());
+    EXPECT_EQ(grey.Pixel(140, 300), RGB(0x40, 0x40, 0x40));
     m_controller.OnLButtonUp(0, CPoint(190, 305));
     EXPECT_EQ(m_boxes[2]->GetBounds(), CRect(540, 270, 600, 290));
 }
