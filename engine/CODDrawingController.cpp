@@ -1061,12 +1061,9 @@ bool CODDrawingController::EndTextEdit(bool bApply, const std::string& strText)
     CODTextComponent* text = m_pEditedText;
     if (!text)
         return false;
-    if (bApply && strText != text->GetText()
-        && Execute(std::make_unique<CODTextCommand>(GetModel(), text, strText))) {
-        const CRect before = text->GetBounds();
-        text->SizeToText(CODTextComponent::kSizeGrow, nullptr);
-        Repaint(Enclosing(before, text->GetBounds()));
-    }
+    // The command grows the box to the new text.
+    if (bApply && strText != text->GetText())
+        Execute(std::make_unique<CODTextCommand>(GetModel(), text, strText));
     CloseTextEdit();
     return true;
 }

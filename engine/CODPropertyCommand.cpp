@@ -51,11 +51,13 @@ bool CODPropertyCommand::Execute()
         touched.insert(change.pComponent);
     }
     Refresh(touched);
+    m_fit.Grow(GetComponents());
     return true;
 }
 
 bool CODPropertyCommand::Unexecute()
 {
+    m_fit.Restore();
     std::set<CODComponent*> touched;
     // Backwards, so a component given the same id twice ends as it began.
     for (auto change = m_changes.rbegin(); change != m_changes.rend(); ++change) {

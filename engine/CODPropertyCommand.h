@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CODCommand.h"
+#include "engine/CODTextFit.h"
 
 #include <memory>
 
@@ -8,7 +9,8 @@ class CODProperty;
 
 // Gives components properties of their own; undo puts back what each had
 // itself before, or takes the property away again when it had none (it then
-// inherits from its parents as before).
+// inherits from its parents as before). A text whose new font needs more
+// room grows its box, and gets its old box back on undo.
 class CODPropertyCommand : public CODCommand {
 public:
     explicit CODPropertyCommand(CODModel* pModel);
@@ -31,4 +33,5 @@ private:
     };
 
     std::vector<Change> m_changes;
+    CODTextFit m_fit;
 };

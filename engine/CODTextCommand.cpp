@@ -20,12 +20,18 @@ bool CODTextCommand::Execute()
     if (!m_pText)
         return false;
     m_strOldText = m_pText->GetText();
-    return Show(m_strText);
+    if (!Show(m_strText))
+        return false;
+    m_fit.Grow({m_pText});
+    return true;
 }
 
 bool CODTextCommand::Unexecute()
 {
-    return Show(m_strOldText);
+    if (!Show(m_strOldText))
+        return false;
+    m_fit.Restore();
+    return true;
 }
 
 std::string CODTextCommand::GetDescription() const

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "engine/CODCommand.h"
+#include "engine/CODTextFit.h"
 
 class CODTextComponent;
 
-// Gives a text component a new text; undo gives back the old one.
+// Gives a text component a new text, its box grown to fit; undo gives back
+// the old text in its old box.
 class CODTextCommand : public CODCommand {
 public:
     CODTextCommand(CODModel* pModel, CODTextComponent* pText, const std::string& strText);
@@ -20,4 +22,5 @@ private:
     CODTextComponent* m_pText;
     std::string m_strText;
     std::string m_strOldText;
+    CODTextFit m_fit;
 };

@@ -4,6 +4,7 @@
 #include "engine/CODModel.h"
 #include "engine/CODPropertyCommand.h"
 #include "engine/CODRectComponent.h"
+#include "engine/CODTextCommand.h"
 #include "engine/CODTextComponent.h"
 #include "engine/PropertyIds.h"
 #include "tests/engine/TestDiagram.h"
@@ -135,6 +136,38 @@ TEST_F(PropertyCommandTest, ChangingOneComponentLeavesSharersAlone)
     ASSERT_TRUE(m_model.GetHistory().Do(std::move(command)));
     EXPECT_EQ(static_cast<const CODLineProperties*>(m_rect->GetProperty(OD_PROP_LINE))->GetTransparent(), 1);
     EXPECT_EQ(static_cast<const CODLineProperties*>(other->GetProperty(OD_PROP_LINE))->GetTransparent(), 0);
+}
+
+// A longer text or a larger font grows the text's box so nothing is cut off;
+// undo gives back the old box exactly, though growing never shrinks it.
+TEST_F(PropertyCommandTest, TextsGrowToTheirChangeAndUndoToTheirOldBox)
+{
+    m_text->SetText("Smith");
+    m_text->SizeToText(CODTextComponent::kSizeGrow, nullptr);
+    const CRect original = m_text->GetBounds();
+    const std::function<std::unique_ptr<CODCommand>()> changes[] = {
+        [this] { return std::make_unique<CODTextCommand>(&m_model, m_text, "Smith of Saint-Jean-sur-Richelieu"); },
+        [this] {
+            auto larger = std::make_unique<CODPropertyCommand>(&m_model);
+            CODFontProperties font = *dynamic_cast<const CODFontProperties*>(m_text->GetProperty(OD_PROP_FONT));
+            font.SetPointSize(font.GetPointSize() * 3);
+            larger->Add(m_text, font);
+            return larger;
+        },
+    };
+    for (const auto& make : changes) {
+        const std::unique_ptr<CODCommand> command = make();
+        SCOPED_TRACE(command->GetDescription());
+        ASSERT_TRUE(command->Execute());
+        const CRect grown = m_text->GetBounds();
+        EXPECT_EQ(grown.TopLeft(), original.TopLeft());
+        EXPECT_GT(grown.Width(), original.Width());
+        ASSERT_TRUE(command->Unexecute());
+        EXPECT_EQ(m_text->GetBounds(), original);
+        ASSERT_TRUE(command->Execute());
+        EXPECT_EQ(m_text->GetBounds(), grown);
+        ASSERT_TRUE(command->Unexecute());
+    }
 }
 
 TEST_F(PropertyCommandTest, NothingToSetFailsAndChangesNothing)
