@@ -100,13 +100,6 @@ InsertionKind InsertionOf(int nId)
     return InsertionKind::None;
 }
 
-CRect Spanned(const CPoint& a, const CPoint& b)
-{
-    CRect rect(a.x, a.y, b.x, b.y);
-    rect.NormalizeRect();
-    return rect;
-}
-
 // Holds the wait cursor for one command.
 class WaitCursorScope {
 public:
@@ -394,7 +387,7 @@ void CQuorrelController::DragTo(const CPoint& ptDevice)
 std::vector<CRect> CQuorrelController::GetTrackingRects() const
 {
     if (GetState() == CurveTextDragging || GetState() == ConnectionLineDragging)
-        return {Spanned(m_ptToolPress, m_ptToolCurrent)};
+        return {Normalized(m_ptToolPress, m_ptToolCurrent)};
     return CODDrawingController::GetTrackingRects();
 }
 
@@ -410,12 +403,9 @@ void CQuorrelController::DrawTracking(CDC* pDC) const
         CODDrawingController::DrawTracking(pDC);
         return;
     }
-    const CSize client = GetClientSize();
-    POINT visible[2] = {{0, 0}, {client.cx, client.cy}};
-    pDC->DPtoLP(visible, 2);
-    const CRect ellipse = Spanned(m_ptToolPress, m_ptToolCurrent);
+    const CRect ellipse = Normalized(m_ptToolPress, m_ptToolCurrent);
     const int saved = pDC->SaveDC();
-    pDC->IntersectClipRect(visible[0].x, visible[0].y, visible[1].x, visible[1].y);
+    ClipToClientArea(pDC);
     pDC->SetROP2(R2_NOTXORPEN);
     pDC->SelectObject(CPen::CreatePen(PS_SOLID, 0, 0));
     pDC->SelectObject(CBrush::GetStockBrush(NULL_BRUSH));
@@ -438,7 +428,7 @@ CODComponent* CQuorrelController::FinishTool(std::unique_ptr<CODComponent> pComp
 
 void CQuorrelController::FinishCurveText()
 {
-    const CRect rect = Spanned(m_ptToolPress, m_ptToolCurrent);
+    const CRect rect = Normalized(m_ptToolPress, m_ptToolCurrent);
     for (const CRect& tracked : GetTrackingRects())
         Repaint(tracked);
     // Dragged back onto a line: no ellipse to set a text on.

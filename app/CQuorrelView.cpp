@@ -245,8 +245,11 @@ void CQuorrelView::OpenTextEditor(const TextEditRequest& request)
         setFocus(Qt::OtherFocusReason);
         CommandStatesChanged();
     };
-    // The chart shows each change as it is typed.
-    connect(m_pTextEditor, &QPlainTextEdit::textChanged, this, [this] { Update(); });
+    // The text under the editor is drawn again as it is typed.
+    connect(m_pTextEditor, &QPlainTextEdit::textChanged, this, [this] {
+        if (const CODTextComponent* text = m_pController->GetEditedText())
+            InvalidateLogical(text->GetBounds());
+    });
     m_pTextEditor->show();
     m_pTextEditor->setFocus(Qt::OtherFocusReason);
 }

@@ -77,13 +77,6 @@ void TurnAboutCentre(CODComponent* pComponent, int nAngle)
 constexpr unsigned kAlignmentBits = CODTextComponent::kAlignCentre | CODTextComponent::kAlignRight
     | CODTextComponent::kAlignVCentre | CODTextComponent::kAlignBottom;
 
-CRect Normalized(const CPoint& a, const CPoint& b)
-{
-    CRect rect(a.x, a.y, b.x, b.y);
-    rect.NormalizeRect();
-    return rect;
-}
-
 bool Contains(const CRect& outer, const CRect& inner)
 {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right
@@ -1450,14 +1443,19 @@ void CODDrawingController::MoveVertex()
         Execute(std::make_unique<CODMoveVertexCommand>(GetModel(), shape, m_nVertex, x - local.x, y - local.y));
 }
 
+void CODDrawingController::ClipToClientArea(CDC* pDC) const
+{
+    POINT client[2] = {{0, 0}, {m_clientSize.cx, m_clientSize.cy}};
+    pDC->DPtoLP(client, 2);
+    pDC->IntersectClipRect(client[0].x, client[0].y, client[1].x, client[1].y);
+}
+
 void CODDrawingController::DrawRubberBandLine(CDC* pDC, const CPoint& from, const CPoint& to) const
 {
     if (!pDC)
         return;
-    POINT client[2] = {{0, 0}, {m_clientSize.cx, m_clientSize.cy}};
-    pDC->DPtoLP(client, 2);
     const int saved = pDC->SaveDC();
-    pDC->IntersectClipRect(client[0].x, client[0].y, client[1].x, client[1].y);
+    ClipToClientArea(pDC);
     pDC->SetROP2(R2_NOTXORPEN);
     pDC->SelectObject(CPen::CreatePen(PS_SOLID, 0, 0));
     pDC->MoveTo(from.x, from.y);

@@ -190,7 +190,6 @@ public:
 
     // The size of the window's client area in device pixels.
     void SetClientSize(const CSize& size) { m_clientSize = size; }
-    const CSize& GetClientSize() const { return m_clientSize; }
     // Inside the client area and within kAutoScrollMargin of an edge.
     bool IsInAutoScrollMargin(const CPoint& ptDevice) const;
     bool IsAutoScrolling() const { return m_bAutoScrolling; }
@@ -271,6 +270,8 @@ protected:
     void SetCursor(Cursor cursor);
     // Shows the program's cursor resource with that id.
     void SetCursorResource(int nResourceId);
+    // Clips a context prepared by the viewport to the window's client area.
+    void ClipToClientArea(CDC* pDC) const;
     void SetState(int nState) { m_nState = nState; }
     // A placed component is in the model and selected.
     virtual void OnComponentPlaced(CODComponent* pComponent);

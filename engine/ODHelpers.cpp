@@ -78,3 +78,10 @@ CRect Enclosing(const CRect& a, const CRect& b)
     return CRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
                  std::max(a.bottom, b.bottom));
 }
+
+CRect Normalized(const CPoint& a, const CPoint& b)
+{
+    CRect rect(a.x, a.y, b.x, b.y);
+    rect.NormalizeRect();
+    return rect;
+}

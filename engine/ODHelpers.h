@@ -25,3 +25,5 @@ int AngleBetween(int x1, int y1, int x2, int y2);
 CRect BoundsUnion(const std::vector<CODComponent*>& components);
 // The rectangle enclosing both, either of them flat.
 CRect Enclosing(const CRect& a, const CRect& b);
+// The rectangle with the two points as opposite corners, in either order.
+CRect Normalized(const CPoint& a, const CPoint& b);
